@@ -1,0 +1,16 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tovrel {
+
+// tovrel2-find [--dictionary PATH] [--count] MODE WORD
+// Prints what the results box would hold after the search (or, with --count,
+// the number of matches). Returns the exit status: 0 done, 1 the word list
+// could not be read, 2 a word or arguments that cannot be searched.
+int runFindCommand(const std::vector<std::string>& arguments, const std::string& defaultDictionary,
+                   std::ostream& out, std::ostream& err);
+
+} // namespace tovrel
