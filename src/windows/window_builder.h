@@ -1,0 +1,31 @@
+#pragma once
+
+#include "windows/window_definition.h"
+
+#include <QString>
+#include <QWidget>
+
+// Builds a window from its definition. The controls become children of the
+// window (or of their frame), named after their rows, so that a window class
+// finds them with `control<T>(window, "Text1")`.
+
+// Caption, client size and colours of the window itself.
+void applyWindowDefinition(QWidget& window, const WindowDefinition& definition);
+
+// Creates every control of the table: geometry, caption, font, colours, the Tab
+// order by tab index. Labels, images and shapes are created first, so that they
+// lie beneath the other controls, as if drawn on the window's surface.
+void buildControls(QWidget& window, const ControlTable& controls);
+
+void applyToolTips(QWidget& window, const ToolTipTable& toolTips);
+
+// Sets a control's background or text colour as the window definitions mean
+// it: the role that its kind paints with.
+void setControlBackground(QWidget& control, ColourValue colour);
+void setControlForeground(QWidget& control, ColourValue colour);
+
+QWidget* findControl(const QWidget& window, const char* name);
+
+template <typename T> T* control(const QWidget& window, const char* name) {
+    return qobject_cast<T*>(findControl(window, name));
+}
