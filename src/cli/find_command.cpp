@@ -31,6 +31,30 @@ constexpr char kUsage[] =
 
 enum ExitStatus { kSearched = 0, kUnreadable = 1, kRefused = 2 };
 
+// Writes the matches as the results box would hold them, in UTF-8, in large
+// pieces, so that a long result is neither kept whole nor written word by word.
+class Utf8Writer : public ResultSink {
+public:
+    explicit Utf8Writer(std::ostream& out) : out_(out) { pending_.reserve(kPiece + 1024); }
+    ~Utf8Writer() override { flush(); }
+
+    void add(std::string_view match) override {
+        appendLatin1AsUtf8(match, pending_);
+        pending_ += messages::kResultSeparator;
+        if (pending_.size() >= kPiece)
+            flush();
+    }
+    void flush() {
+        out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+        pending_.clear();
+    }
+
+private:
+    static constexpr std::size_t kPiece = 64 * 1024;
+    std::ostream& out_;
+    std::string pending_;
+};
+
 } // namespace
 
 int runFindCommand(const std::vector<std::string>& arguments, const std::string& defaultDictionary,
@@ -73,7 +97,10 @@ int runFindCommand(const std::vector<std::string>& arguments, const std::string&
         return kRefused;
     }
 
-    const SearchOutcome outcome = search(*mode, decodeUtf8(operands[1]), dictionary, listing);
+    Utf8Writer writer(out);
+    const SearchOutcome outcome =
+        search(*mode, decodeUtf8(operands[1]), dictionary, listing == Listing::Text ? &writer : nullptr);
+    writer.flush();
     switch (outcome.status) {
     case SearchOutcome::Status::RefusedInput:
         err << messages::kNoSymbols << '\n';
@@ -85,11 +112,10 @@ int runFindCommand(const std::vector<std::string>& arguments, const std::string&
         break;
     }
     if (listing == Listing::CountOnly)
-        out << outcome.count << '\n';
-    else if (outcome.text.empty())
-        out << messages::kNoResult << '\n';
-    else
-        out << latin1ToUtf8(outcome.text) << '\n';
+        out << outcome.count;
+    else if (outcome.count == 0)
+        out << messages::kNoResult;
+    out << '\n';
     return kSearched;
 }
 

@@ -43,19 +43,20 @@ std::u32string decodeUtf8(std::string_view text) {
     return out;
 }
 
-std::string latin1ToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
+void appendLatin1AsUtf8(std::string_view text, std::string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + 2 * text.size());
+    char* to = out.data() + start;
     for (const char ch : text) {
         const unsigned char c = static_cast<unsigned char>(ch);
         if (c < 0x80) {
-            out.push_back(ch);
+            *to++ = ch;
         } else {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            *to++ = static_cast<char>(0xC0 | (c >> 6));
+            *to++ = static_cast<char>(0x80 | (c & 0x3F));
         }
     }
-    return out;
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 } // namespace tovrel

@@ -1,21 +1,6 @@
 #include "search/matchers.h"
 
-#include "search/messages.h"
-
 namespace tovrel {
-
-void listLowerCased(std::string_view record, std::string& out) {
-    const std::size_t start = out.size();
-    out.append(record);
-    for (std::size_t i = start; i < out.size(); ++i)
-        out[i] = static_cast<char>(toLower(detail::byte(out[i])));
-    out.append(messages::kResultSeparator);
-}
-
-void listAsRead(std::string_view record, std::string& out) {
-    out.append(record);
-    out.append(messages::kResultSeparator);
-}
 
 CompleteMatcher::CompleteMatcher(std::u32string_view typed) {
     for (const char32_t c : typed) {
@@ -33,8 +18,6 @@ CompleteMatcher::CompleteMatcher(std::u32string_view typed) {
     }
 }
 
-void CompleteMatcher::list(std::string_view record, std::string& out) { listLowerCased(record, out); }
-
 ExtendedMatcher::ExtendedMatcher(std::u32string_view typed) {
     for (const char32_t c : typed) {
         const char32_t lower = toLower(c);
@@ -43,8 +26,6 @@ ExtendedMatcher::ExtendedMatcher(std::u32string_view typed) {
     }
 }
 
-void ExtendedMatcher::list(std::string_view record, std::string& out) { listAsRead(record, out); }
-
 PartialMatcher::PartialMatcher(std::u32string_view typed) : length_(typed.size()) {
     for (const char32_t c : typed) {
         const char32_t lower = toLower(c);
@@ -52,8 +33,6 @@ PartialMatcher::PartialMatcher(std::u32string_view typed) : length_(typed.size()
             member_[lower] = true;
     }
 }
-
-void PartialMatcher::list(std::string_view record, std::string& out) { listAsRead(record, out); }
 
 ExtendedPartialMatcher::ExtendedPartialMatcher(std::u32string_view typed) : length_(typed.size()) {
     std::array<bool, 256> member{};
@@ -65,7 +44,5 @@ ExtendedPartialMatcher::ExtendedPartialMatcher(std::u32string_view typed) : leng
     for (int c = 0; c < 256; ++c)
         memberAnyCase_[c] = member[toLower(static_cast<unsigned char>(c))];
 }
-
-void ExtendedPartialMatcher::list(std::string_view record, std::string& out) { listLowerCased(record, out); }
 
 } // namespace tovrel

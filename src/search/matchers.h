@@ -11,11 +11,13 @@
 // One matcher per search mode, built once from the typed word (as code points)
 // and then asked about each record (Latin-1 bytes). A record is tested by its
 // length first, then by table look-ups; nothing is allocated per record.
-// `list` appends a matching record to the results text as the mode shows it.
+// `kListsLowerCased` tells whether a match is shown lower-cased or as read.
 namespace tovrel {
 
 namespace detail {
-inline unsigned char byte(char c) { return static_cast<unsigned char>(c); }
+inline unsigned char byte(char c) {
+    return static_cast<unsigned char>(c);
+}
 
 // The bit of each letter "a" to "z"; 0 for every other byte.
 struct LetterBits {
@@ -33,6 +35,7 @@ inline constexpr LetterBits kLetterBit{};
 // every other character must lie between "a" and "{".
 class CompleteMatcher {
 public:
+    static constexpr bool kListsLowerCased = true;
     explicit CompleteMatcher(std::u32string_view typed);
 
     // The typed word holds a character outside "a" to "{" (after blanks are
@@ -42,17 +45,15 @@ public:
     bool matches(std::string_view record) const {
         if (refused_ || record.size() != length_)
             return false;
-        std::array<std::int32_t, kSlots> counts{};
+        // Equal lengths: the record is an anagram when no letter runs out.
+        std::array<std::int32_t, kSlots> left = counts_;
         for (const char c : record) {
             const unsigned char lower = toLower(detail::byte(c));
-            if (lower < 'a' || lower > '{')
+            if (lower < 'a' || lower > '{' || --left[lower - 'a'] < 0)
                 return false;
-            ++counts[lower - 'a'];
         }
-        return counts == counts_;
+        return true;
     }
-
-    static void list(std::string_view record, std::string& out);
 
 private:
     static constexpr std::size_t kSlots = 27; // "a" to "z" and "{"
@@ -65,6 +66,7 @@ private:
 // there is not its letter. The typed word is lower-cased first.
 class ExtendedMatcher {
 public:
+    static constexpr bool kListsLowerCased = false;
     explicit ExtendedMatcher(std::u32string_view typed);
 
     bool matches(std::string_view record) const {
@@ -77,8 +79,6 @@ public:
         return letters == letters_;
     }
 
-    static void list(std::string_view record, std::string& out);
-
 private:
     std::uint32_t letters_ = 0;
 };
@@ -87,6 +87,7 @@ private:
 // in the lower-cased typed word.
 class PartialMatcher {
 public:
+    static constexpr bool kListsLowerCased = false;
     explicit PartialMatcher(std::u32string_view typed);
 
     bool matches(std::string_view record) const {
@@ -98,8 +99,6 @@ public:
         return true;
     }
 
-    static void list(std::string_view record, std::string& out);
-
 private:
     std::array<bool, 256> member_{};
     std::size_t length_ = 0;
@@ -109,6 +108,7 @@ private:
 // occurs in the lower-cased typed word.
 class ExtendedPartialMatcher {
 public:
+    static constexpr bool kListsLowerCased = true;
     explicit ExtendedPartialMatcher(std::u32string_view typed);
 
     bool matches(std::string_view record) const {
@@ -120,16 +120,9 @@ public:
         return true;
     }
 
-    static void list(std::string_view record, std::string& out);
-
 private:
     std::array<bool, 256> memberAnyCase_{}; // indexed by the record's byte before lower-casing
     std::size_t length_ = 0;
 };
-
-// Appends the record lower-cased, then the separator.
-void listLowerCased(std::string_view record, std::string& out);
-// Appends the record as read, then the separator.
-void listAsRead(std::string_view record, std::string& out);
 
 } // namespace tovrel

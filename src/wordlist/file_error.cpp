@@ -4,7 +4,9 @@
 
 namespace tovrel {
 
-std::string FileError::message() const { return path + ": " + reason; }
+std::string FileError::message() const {
+    return path + ": " + reason;
+}
 
 FileError fileErrorFromErrno(const std::string& path, int errorNumber) {
     return FileError{path, std::strerror(errorNumber)};

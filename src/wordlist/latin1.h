@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 namespace tovrel {
 
 // The one lower-casing of the program, for records and typed words alike:
@@ -12,6 +10,18 @@ constexpr char32_t toLower(char32_t c) {
     return c;
 }
 
-constexpr unsigned char toLower(unsigned char c) { return static_cast<unsigned char>(toLower(char32_t{c})); }
+namespace detail {
+struct LowerTable {
+    unsigned char lower[256] = {};
+    constexpr LowerTable() {
+        for (int c = 0; c < 256; ++c)
+            lower[c] = static_cast<unsigned char>(toLower(static_cast<char32_t>(c)));
+    }
+};
+inline constexpr LowerTable kLowerTable{};
+} // namespace detail
+
+// The same for a byte of the word list, by table.
+constexpr unsigned char toLower(unsigned char c) { return detail::kLowerTable.lower[c]; }
 
 } // namespace tovrel

@@ -10,7 +10,9 @@
 namespace tovrel {
 namespace {
 
-AppendError fileFailure(const FileError& error) { return {AppendError::Kind::File, error.message()}; }
+AppendError fileFailure(const FileError& error) {
+    return {AppendError::Kind::File, error.message()};
+}
 
 AppendError fileFailure(const std::string& path, int errorNumber) {
     return fileFailure(fileErrorFromErrno(path, errorNumber));
@@ -48,8 +50,9 @@ bool endsWithLineEnd(int fd, off_t size) {
 std::optional<AppendError> checkAppendable(std::u32string_view word) {
     for (const char32_t c : word) {
         if (c == U'"')
-            return AppendError{AppendError::Kind::DoubleQuote,
-                               "it contains a double quote (\"), which the word list cannot store inside a word"};
+            return AppendError{
+                AppendError::Kind::DoubleQuote,
+                "it contains a double quote (\"), which the word list cannot store inside a word"};
         if (c == U'\r' || c == U'\n')
             return AppendError{AppendError::Kind::LineBreak,
                                "it contains a line break, and a word must stay on one line of the word list"};

@@ -11,7 +11,9 @@ namespace tovrel {
 RecordReader::RecordReader(std::string_view content)
     : data_(content.data()), pos_(0), end_(content.size()), eof_(true) {}
 
-RecordReader::~RecordReader() { close(); }
+RecordReader::~RecordReader() {
+    close();
+}
 
 std::optional<FileError> RecordReader::open(const std::string& path, std::size_t blockSize) {
     close();
@@ -28,6 +30,7 @@ std::optional<FileError> RecordReader::open(const std::string& path, std::size_t
     data_ = buffer_.data();
     pos_ = end_ = 0;
     eof_ = false;
+    chunk_ = kNoChunk;
     error_.reset();
     return std::nullopt;
 }
@@ -41,6 +44,7 @@ void RecordReader::close() {
 bool RecordReader::refill() {
     if (eof_)
         return false;
+    chunk_ = kNoChunk; // the bytes move
     if (pos_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
         end_ -= pos_;
@@ -87,7 +91,7 @@ std::size_t RecordReader::pastDelimiter(std::size_t at) {
     return at + 1;
 }
 
-std::string_view RecordReader::nextSlow() {
+std::string_view RecordReader::next() {
     for (;;) {
         while (pos_ < end_ && data_[pos_] == ' ')
             ++pos_;
