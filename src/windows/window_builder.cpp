@@ -1,6 +1,7 @@
 #include "windows/window_builder.h"
 
 #include "windows/caption_button.h"
+#include "windows/results_box.h"
 #include "windows/shape_widget.h"
 #include "windows/twips.h"
 
@@ -61,7 +62,7 @@ QPlainTextEdit* makeTextArea(const ControlDefinition& row, QWidget* parent) {
     text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setReadOnly(row.kind == ControlKind::ResultsBox || (row.style & kReadOnly));
+    text->setReadOnly(row.style & kReadOnly);
     return text;
 }
 
@@ -73,8 +74,12 @@ QWidget* makeControl(const ControlDefinition& row, QWidget* parent) {
         return text;
     }
     case ControlKind::TextArea:
-    case ControlKind::ResultsBox:
         return makeTextArea(row, parent);
+    case ControlKind::ResultsBox: {
+        auto* results = new ResultsBox(parent);
+        results->setPlainText(QString::fromLatin1(row.caption));
+        return results;
+    }
     case ControlKind::Label:
         return makeLabel(row, parent);
     case ControlKind::Button:
