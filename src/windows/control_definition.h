@@ -29,6 +29,7 @@ enum ControlStyle : unsigned {
     kAutoSize = 1u << 0,   // a label that sizes itself to its caption
     kAlignRight = 1u << 1, // right-aligned caption
     kReadOnly = 1u << 2,   // a text box that only shows text
+    kBorder = 1u << 3,     // a picture box with a sunken border 2 pixels wide
 };
 
 struct ControlDefinition {

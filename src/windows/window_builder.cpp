@@ -52,6 +52,10 @@ QLabel* makePicture(const ControlDefinition& row, QWidget* parent) {
     picture->setPixmap(QPixmap(QString::fromLatin1(row.caption)));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setScaledContents(row.kind == ControlKind::Image);
+    if (row.style & kBorder) {
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(2);
+    }
     return picture;
 }
 

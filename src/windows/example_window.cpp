@@ -1,0 +1,15 @@
+#include "windows/example_window.h"
+
+#include "windows/control_events.h"
+#include "windows/example_window_definition.h"
+
+Form1::Form1(std::function<void()> showMainWindow, QWidget* parent)
+    : TextWindow(exampleWindowDefinition(), exampleControls(), parent),
+      showMainWindow_(std::move(showMainWindow)) {
+    onClick(*this, [this] { Form_Click(); });
+}
+
+void Form1::Form_Click() {
+    hide();
+    showMainWindow_();
+}
