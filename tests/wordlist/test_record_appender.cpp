@@ -1,3 +1,4 @@
+#include "support/records.h"
 #include "support/scratch_folder.h"
 #include "wordlist/record_appender.h"
 #include "wordlist/record_reader.h"
@@ -9,15 +10,6 @@
 namespace {
 
 using tovrel::AppendError;
-
-std::vector<std::string> recordsOf(const std::string& path) {
-    tovrel::RecordReader reader;
-    EXPECT_FALSE(reader.open(path));
-    std::vector<std::string> records;
-    while (!reader.atEnd())
-        records.emplace_back(reader.next());
-    return records;
-}
 
 struct AppendCase {
     const char* name;

@@ -1,3 +1,4 @@
+#include "support/records.h"
 #include "support/scratch_folder.h"
 #include "wordlist/record_reader.h"
 
@@ -7,15 +8,6 @@
 #include <vector>
 
 namespace {
-
-using Records = std::vector<std::string>;
-
-Records readAll(tovrel::RecordReader& reader) {
-    Records records;
-    while (!reader.atEnd())
-        records.emplace_back(reader.next());
-    return records;
-}
 
 struct ReaderCase {
     const char* name;
@@ -54,20 +46,39 @@ const ReaderCase kReaderCases[] = {
 class RecordReaderCases : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(RecordReaderCases, FromMemory) {
-    tovrel::RecordReader reader(GetParam().content);
-    EXPECT_EQ(readAll(reader), GetParam().records);
+    for (auto read : {readEachRecord, readWholePass}) {
+        tovrel::RecordReader reader(GetParam().content);
+        EXPECT_EQ(read(reader), GetParam().records);
+    }
 }
 
-// Small blocks put every field and line end across a block boundary somewhere.
-TEST_P(RecordReaderCases, FromFileInSmallBlocks) {
+// Small blocks put every field and line end across a block boundary somewhere;
+// the large one lets the whole pass find most records within whole chunks.
+TEST_P(RecordReaderCases, FromFileInBlocks) {
     ScratchFolder folder;
     const std::string path = folder.write("dictionary.txt", GetParam().content);
-    for (std::size_t block : {1, 2, 3, 5, 64}) {
-        tovrel::RecordReader reader;
-        ASSERT_FALSE(reader.open(path, block));
-        EXPECT_EQ(readAll(reader), GetParam().records) << "block size " << block;
-        EXPECT_FALSE(reader.error());
+    for (auto read : {readEachRecord, readWholePass}) {
+        for (std::size_t block : {1, 2, 3, 5, 64, 4096}) {
+            tovrel::RecordReader reader;
+            ASSERT_FALSE(reader.open(path, block));
+            EXPECT_EQ(read(reader), GetParam().records) << "block size " << block;
+            EXPECT_FALSE(reader.error());
+        }
     }
+}
+
+// Records long enough to fill several 64-byte chunks of delimiter bits, with
+// every kind of field among them.
+TEST(RecordReader, TheWholePassAgreesWithOneRecordAtATime) {
+    std::string content;
+    for (int i = 0; i < 300; ++i) {
+        content += std::string(static_cast<std::size_t>(i % 70), static_cast<char>('a' + i % 26));
+        const char* endings[] = {"\r\n", "\n", ",", "\r", "  \r\n", ",\"q, x\"\r\n", "\r\n  pad\r\n"};
+        content += endings[i % 7];
+    }
+    tovrel::RecordReader one(content);
+    tovrel::RecordReader whole(content);
+    EXPECT_EQ(readWholePass(whole), readEachRecord(one));
 }
 
 INSTANTIATE_TEST_SUITE_P(Reader, RecordReaderCases, testing::ValuesIn(kReaderCases),
@@ -87,7 +98,7 @@ TEST(RecordReader, AFieldLongerThanABlockIsReadWhole) {
     const std::string path = folder.write("dictionary.txt", "a\r\n" + longWord + "\r\nb\r\n");
     tovrel::RecordReader reader;
     ASSERT_FALSE(reader.open(path, 4096));
-    EXPECT_EQ(readAll(reader), (Records{"a", longWord, "b"}));
+    EXPECT_EQ(readWholePass(reader), (Records{"a", longWord, "b"}));
 }
 
 TEST(RecordReader, AMissingFileIsAnErrorNamingThePath) {
