@@ -1,5 +1,7 @@
 #include "mainwindow/formain.h"
 
+#include "mainwindow/code_points.h"
+
 #include "windows/desktop.h"
 #include "windows/main_window_definition.h"
 #include "windows/menu_builder.h"
@@ -103,6 +105,9 @@ void formain::findControls() {
 void formain::connectHandlers() {
     connect(Command1, &QPushButton::clicked, this, &formain::Command1_Click);
     connect(Command7, &QPushButton::clicked, this, &formain::Command7_Click);
+    connect(Command2, &QPushButton::clicked, this, &formain::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &formain::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &formain::Command6_Click);
     connect(Text2, &QLineEdit::textChanged, this, &formain::Text2_Change);
     connect(Option2, &QRadioButton::clicked, this, &formain::Option2_Click);
     Text2->installEventFilter(this);
@@ -160,8 +165,7 @@ void formain::showSplash() {
 }
 
 std::u32string formain::typedWord() const {
-    const QList<uint> codePoints = Text2->text().toUcs4();
-    return std::u32string(codePoints.begin(), codePoints.end());
+    return codePoints(Text2->text());
 }
 
 bool formain::eventFilter(QObject* watched, QEvent* event) {

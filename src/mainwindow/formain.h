@@ -22,7 +22,8 @@ class afSplash;
 
 // The main window: the input box, the results box and the number of results,
 // the four search modes, the command buttons and the menus. Its commands live
-// in files by subject: search_commands.cpp, colour_scheme.cpp, hover.cpp.
+// in files by subject: search_commands.cpp, game_commands.cpp (the word game
+// and Randomize), add_word_command.cpp, colour_scheme.cpp, hover.cpp.
 class formain : public QMainWindow {
     Q_OBJECT
 public:
@@ -95,6 +96,9 @@ public slots:
     void Text2_Change();
     void Text2_Click();
     void Option2_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command6_Click();
 
     void vbBlack1_Click();
     void vbBlue1_Click();
@@ -137,6 +141,10 @@ private:
     bool refuseEmptyInput();
     void searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing);
     void showUnreadableWordList(const tovrel::FileError& error);
+
+    // game_commands.cpp
+    QString ReverseIt(const QString& s, int n) const;
+    QString scramble(QString w) const;
 
     // colour_scheme.cpp
     void setStartColours();

@@ -20,9 +20,14 @@ public:
             file.write(wordList);
         open();
     }
-    // A word list that is not there: `make` may put something else in its place.
-    struct NoWordList {};
-    explicit MainWindowFixture(NoWordList) { open(); }
+    // No word list at the given place in the folder; a test may put something
+    // else there.
+    struct NoWordList {
+        const char* at = "dictionary.txt";
+    };
+    explicit MainWindowFixture(NoWordList none) : dictionary(folder.filePath(QString::fromLatin1(none.at))) {
+        open();
+    }
 
     QTemporaryDir folder;
     QString dictionary = folder.filePath(QStringLiteral("dictionary.txt"));
