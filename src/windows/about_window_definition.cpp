@@ -6,7 +6,7 @@ using K = ControlKind;
 constexpr ColourValue kSystem = kSystemColour;
 constexpr ColourValue kViolet = 0x00FF8080;
 constexpr ColourValue kBlack = 0x00000000;
-constexpr FontSpec kBold{"MS Sans Serif", 9.75, 700};
+constexpr FontSpec kSansSerif975Bold{"MS Sans Serif", 9.75, kBold};
 
 constexpr char kDisclaimer[] =
     "Disclaimer: The author / programmer may not be liable for any errors or bugs or damages to the system "
@@ -31,13 +31,13 @@ const ControlTable& aboutControls() {
         {"cmdOK",         K::Button,     kWindow, 8040, 3960, 1500,  540,  0, "OK",                             kDefaultFont, kSystem, kSystem},
         {"cmdSysInfo",    K::Button,     kWindow, 8040, 4680, 1485,  585,  1, "&System Info...",                kDefaultFont, kSystem, kSystem},
         {"lblDisclaimer", K::Label,      kWindow,  120, 4200, 3870,  825,  2, kDisclaimer,                      kDefaultFont, kViolet, kBlack},
-        {"lblTitle",      K::Label,      kWindow, 4800,  360, 3885,  480,  3, "Application Title : Tovrel",     kBold,        kViolet, kBlack},
-        {"lblVersion",    K::Label,      kWindow, 4800,  960, 3885,  225,  4, "Version : 2.00",                 kBold,        kViolet, kSystem},
+        {"lblTitle",      K::Label,      kWindow, 4800,  360, 3885,  480,  3, "Application Title : Tovrel",     kSansSerif975Bold,      kViolet, kBlack},
+        {"lblVersion",    K::Label,      kWindow, 4800,  960, 3885,  225,  4, "Version : 2.00",                 kSansSerif975Bold,      kViolet, kSystem},
         {"picIcon",       K::PictureBox, kWindow, -120,    0, 4395, 3465,  5, ":/images/logo.png",              kDefaultFont, kSystem, kSystem, kBorder},
-        {"Label1",        K::Label,      kWindow, 4800, 2040, 3855,  255,  6, "Programmer : Velmira Tunhold",   kBold,        kViolet, kSystem},
-        {"Label2",        K::Label,      kWindow, 4800, 2760, 4575,  255,  7, "https://www.corvanel.example/ ", kBold,        kViolet, kLinkRestColour},
+        {"Label1",        K::Label,      kWindow, 4800, 2040, 3855,  255,  6, "Programmer : Velmira Tunhold",   kSansSerif975Bold,      kViolet, kSystem},
+        {"Label2",        K::Label,      kWindow, 4800, 2760, 4575,  255,  7, "https://www.corvanel.example/ ", kSansSerif975Bold,      kViolet, kLinkRestColour},
         {"Label3",        K::Label,      kWindow, 4440, 4080, 3255, 1185,  8, kNoticeOfRights,                  kDefaultFont, kViolet, kBlack},
-        {"Label4",        K::Label,      kWindow, 4800, 1440, 3975,  375,  9, "Company : Corvanel",             kBold,        kViolet, kSystem},
+        {"Label4",        K::Label,      kWindow, 4800, 1440, 3975,  375,  9, "Company : Corvanel",             kSansSerif975Bold,      kViolet, kSystem},
     };
     // clang-format on
     return controls;

@@ -6,6 +6,7 @@
 #include "windows/twips.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,20 +23,18 @@ bool liesOnSurface(ControlKind kind) {
     return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Shape;
 }
 
+// The palette roles a control paints its background and its text with; a
+// text area paints them on its viewport.
 QPalette::ColorRole backgroundRole(const QWidget& control) {
-    if (qobject_cast<const QPushButton*>(&control))
-        return QPalette::Button;
-    if (qobject_cast<const QLineEdit*>(&control) || qobject_cast<const QAbstractScrollArea*>(&control))
+    if (qobject_cast<const QAbstractScrollArea*>(&control))
         return QPalette::Base;
-    return QPalette::Window;
+    return control.backgroundRole();
 }
 
 QPalette::ColorRole foregroundRole(const QWidget& control) {
-    if (qobject_cast<const QPushButton*>(&control))
-        return QPalette::ButtonText;
-    if (qobject_cast<const QLineEdit*>(&control) || qobject_cast<const QAbstractScrollArea*>(&control))
+    if (qobject_cast<const QAbstractScrollArea*>(&control))
         return QPalette::Text;
-    return QPalette::WindowText;
+    return control.foregroundRole();
 }
 
 QLabel* makeLabel(const ControlDefinition& row, QWidget* parent) {
@@ -101,11 +100,35 @@ QWidget* makeControl(const ControlDefinition& row, QWidget* parent) {
     return nullptr;
 }
 
+// A control starts from the system colours of its kind, never from its
+// container's: the colours of a window or a frame must not reach into the
+// text boxes, buttons and pictures on it.
+void useSystemColours(QWidget& control) {
+    QPalette system = QApplication::palette(&control);
+    system.setResolveMask(~QPalette::ResolveMask{0});
+    control.setPalette(system);
+}
+
+// Of a group of option buttons only the selected one is a Tab stop (all of them
+// while none is selected); the arrow keys move the selection within the group.
+void keepOneTabStopPerOptionGroup(QRadioButton& option) {
+    const auto update = [parent = option.parentWidget()] {
+        const QList<QRadioButton*> group = parent->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        const bool anySelected = std::any_of(group.begin(), group.end(),
+                                             [](const QRadioButton* each) { return each->isChecked(); });
+        for (QRadioButton* each : group)
+            each->setFocusPolicy(!anySelected || each->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(&option, &QRadioButton::toggled, &option, update);
+}
+
 void placeControl(QWidget& window, const ControlDefinition& row) {
     QWidget* container = row.container == kWindow ? &window : findControl(window, row.container);
     QWidget* widget = makeControl(row, container ? container : &window);
     widget->setObjectName(QString::fromLatin1(row.name));
-    if (row.kind != ControlKind::Shape && row.kind != ControlKind::PictureBox && row.kind != ControlKind::Image)
+    useSystemColours(*widget);
+    if (row.kind != ControlKind::Shape && row.kind != ControlKind::PictureBox &&
+        row.kind != ControlKind::Image)
         widget->setFont(makeFont(row.font));
     widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
     if (row.style & kAutoSize)
@@ -119,6 +142,8 @@ void placeControl(QWidget& window, const ControlDefinition& row) {
         widget->setAttribute(Qt::WA_NoMousePropagation);
     if (row.kind == ControlKind::PictureBox)
         widget->setFocusPolicy(Qt::StrongFocus);
+    if (row.kind == ControlKind::OptionButton)
+        keepOneTabStopPerOptionGroup(*static_cast<QRadioButton*>(widget));
     if (row.tabIndex == kNoTabStop)
         widget->setFocusPolicy(Qt::NoFocus);
 }
@@ -144,22 +169,36 @@ void chainTabOrder(QWidget& window, const ControlTable& controls) {
 } // namespace
 
 void applyWindowDefinition(QWidget& window, const WindowDefinition& definition) {
+    applyWindowDefinition(window, window, definition);
+}
+
+void applyWindowDefinition(QWidget& window, QWidget& clientArea, const WindowDefinition& definition) {
     window.setObjectName(QString::fromLatin1(definition.name));
     window.setWindowTitle(QString::fromLatin1(definition.caption));
-    window.resize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    clientArea.resize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
     if (definition.background != kSystemColour)
-        setControlBackground(window, definition.background);
+        setControlBackground(clientArea, definition.background);
     if (definition.foreground != kSystemColour)
-        setControlForeground(window, definition.foreground);
+        setControlForeground(clientArea, definition.foreground);
 }
 
 void buildControls(QWidget& window, const ControlTable& controls) {
+    // The window's own controls first, so that the frames among them are there
+    // for the controls inside them.
     for (const ControlDefinition& row : controls)
-        if (liesOnSurface(row.kind))
+        if (row.container == kWindow)
             placeControl(window, row);
     for (const ControlDefinition& row : controls)
-        if (!liesOnSurface(row.kind))
+        if (row.container != kWindow)
             placeControl(window, row);
+    // Frames lie beneath the other controls, which may stand in front of them
+    // without belonging to them; labels, images and shapes lie beneath all.
+    for (auto row = controls.rbegin(); row != controls.rend(); ++row)
+        if (row->kind == ControlKind::Frame)
+            findControl(window, row->name)->lower();
+    for (auto row = controls.rbegin(); row != controls.rend(); ++row)
+        if (liesOnSurface(row->kind))
+            findControl(window, row->name)->lower();
     chainTabOrder(window, controls);
 }
 
@@ -173,7 +212,8 @@ void setControlBackground(QWidget& control, ColourValue colour) {
     QPalette palette = control.palette();
     palette.setColor(backgroundRole(control), colourFromValue(colour));
     control.setPalette(palette);
-    if (backgroundRole(control) == QPalette::Window)
+    // Buttons and text boxes paint their own face; every other control is filled.
+    if (!qobject_cast<const QPushButton*>(&control) && backgroundRole(control) != QPalette::Base)
         control.setAutoFillBackground(true);
 }
 
@@ -181,6 +221,14 @@ void setControlForeground(QWidget& control, ColourValue colour) {
     QPalette palette = control.palette();
     palette.setColor(foregroundRole(control), colourFromValue(colour));
     control.setPalette(palette);
+}
+
+ColourValue controlBackground(const QWidget& control) {
+    return valueFromColour(control.palette().color(backgroundRole(control)));
+}
+
+ColourValue controlForeground(const QWidget& control) {
+    return valueFromColour(control.palette().color(foregroundRole(control)));
 }
 
 QWidget* findControl(const QWidget& window, const char* name) {

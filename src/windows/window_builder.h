@@ -11,10 +11,13 @@
 
 // Caption, client size and colours of the window itself.
 void applyWindowDefinition(QWidget& window, const WindowDefinition& definition);
+// The same for a window whose client area is a widget of its own (the central
+// widget of a main window): caption on the window, size and colours on the area.
+void applyWindowDefinition(QWidget& window, QWidget& clientArea, const WindowDefinition& definition);
 
 // Creates every control of the table: geometry, caption, font, colours, the Tab
-// order by tab index. Labels, images and shapes are created first, so that they
-// lie beneath the other controls, as if drawn on the window's surface.
+// order by tab index. Labels, images and shapes lie beneath the other controls
+// of their window or frame, as if drawn on its surface.
 void buildControls(QWidget& window, const ControlTable& controls);
 
 void applyToolTips(QWidget& window, const ToolTipTable& toolTips);
@@ -23,6 +26,8 @@ void applyToolTips(QWidget& window, const ToolTipTable& toolTips);
 // it: the role that its kind paints with.
 void setControlBackground(QWidget& control, ColourValue colour);
 void setControlForeground(QWidget& control, ColourValue colour);
+ColourValue controlBackground(const QWidget& control);
+ColourValue controlForeground(const QWidget& control);
 
 QWidget* findControl(const QWidget& window, const char* name);
 
