@@ -3,8 +3,8 @@
 #include "windows/desktop.h"
 #include "wordlist/record_appender.h"
 
-#include <QLineEdit>
 #include "windows/results_box.h"
+#include <QLineEdit>
 
 namespace {
 

@@ -5,11 +5,13 @@
 #include "windows/desktop.h"
 #include "windows/main_window_definition.h"
 #include "windows/menu_builder.h"
+#include "windows/secondary_windows.h"
 #include "windows/splash_window.h"
 #include "windows/twips.h"
 #include "windows/window_builder.h"
 #include "windows/window_surface.h"
 
+#include "windows/results_box.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -21,14 +23,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include "windows/results_box.h"
 #include <QPushButton>
 #include <QRadioButton>
 
 formain::formain(const QString& dictionaryPath, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), dictionaryPath_(QFile::encodeName(dictionaryPath).toStdString()),
       dictionaryDisplayPath_(QDir::toNativeSeparators(QFileInfo(dictionaryPath).absoluteFilePath())),
-      desktop_(desktop) {
+      desktop_(desktop), secondaryWindows_(std::make_unique<SecondaryWindows>(
+                             desktop, [this] { bringToFront(); }, this)) {
     surface = new WindowSurface(this);
     setCentralWidget(surface);
     applyWindowDefinition(*this, *surface, kMainWindow);
@@ -103,26 +105,32 @@ void formain::findControls() {
 }
 
 void formain::connectHandlers() {
-    connect(Command1, &QPushButton::clicked, this, &formain::Command1_Click);
-    connect(Command7, &QPushButton::clicked, this, &formain::Command7_Click);
-    connect(Command2, &QPushButton::clicked, this, &formain::Command2_Click);
-    connect(Command5, &QPushButton::clicked, this, &formain::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &formain::Command6_Click);
+    const std::pair<QPushButton*, void (formain::*)()> buttons[] = {
+        {Command1, &formain::Command1_Click}, {Command2, &formain::Command2_Click},
+        {Command3, &formain::Command3_Click}, {Command4, &formain::Command4_Click},
+        {Command5, &formain::Command5_Click}, {Command6, &formain::Command6_Click},
+        {Command7, &formain::Command7_Click}, {Command8, &formain::Command8_Click},
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
     connect(Text2, &QLineEdit::textChanged, this, &formain::Text2_Change);
     connect(Option2, &QRadioButton::clicked, this, &formain::Option2_Click);
     Text2->installEventFilter(this);
 
-    const std::pair<QAction*, void (formain::*)()> colourItems[] = {
-        {vbBlack1, &formain::vbBlack1_Click},     {vbBlue1, &formain::vbBlue1_Click},
-        {vbCyan1, &formain::vbCyan1_Click},       {vbGreen1, &formain::vbGreen1_Click},
-        {vbMagneta1, &formain::vbMagneta1_Click}, {vbRed1, &formain::vbRed1_Click},
-        {vbWhite1, &formain::vbWhite1_Click},     {vbYellow1, &formain::vbYellow1_Click},
-        {vbBlack, &formain::vbBlack_Click},       {vbBlue, &formain::vbBlue_Click},
-        {vbCyan, &formain::vbCyan_Click},         {vbGreen, &formain::vbGreen_Click},
-        {vbMagneta, &formain::vbMagneta_Click},   {vbRed, &formain::vbRed_Click},
-        {vbWhite, &formain::vbWhite_Click},       {vbYellow, &formain::vbYellow_Click},
+    const std::pair<QAction*, void (formain::*)()> menuItems[] = {
+        {helpmenu, &formain::helpmenu_Click},   {About, &formain::About_Click},
+        {anagram, &formain::anagram_Click},     {help, &formain::help_Click},
+        {Exit, &formain::Exit_Click},           {vbBlack1, &formain::vbBlack1_Click},
+        {vbBlue1, &formain::vbBlue1_Click},     {vbCyan1, &formain::vbCyan1_Click},
+        {vbGreen1, &formain::vbGreen1_Click},   {vbMagneta1, &formain::vbMagneta1_Click},
+        {vbRed1, &formain::vbRed1_Click},       {vbWhite1, &formain::vbWhite1_Click},
+        {vbYellow1, &formain::vbYellow1_Click}, {vbBlack, &formain::vbBlack_Click},
+        {vbBlue, &formain::vbBlue_Click},       {vbCyan, &formain::vbCyan_Click},
+        {vbGreen, &formain::vbGreen_Click},     {vbMagneta, &formain::vbMagneta_Click},
+        {vbRed, &formain::vbRed_Click},         {vbWhite, &formain::vbWhite_Click},
+        {vbYellow, &formain::vbYellow_Click},
     };
-    for (const auto& [item, handler] : colourItems)
+    for (const auto& [item, handler] : menuItems)
         connect(item, &QAction::triggered, this, handler);
 
     connect(surface, &WindowSurface::mouseMoved, this, &formain::Form_MouseMove);

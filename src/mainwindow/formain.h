@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class Desktop;
@@ -18,12 +19,14 @@ class ResultsBox;
 class QPushButton;
 class QRadioButton;
 class WindowSurface;
+class SecondaryWindows;
 class afSplash;
 
 // The main window: the input box, the results box and the number of results,
 // the four search modes, the command buttons and the menus. Its commands live
 // in files by subject: search_commands.cpp, game_commands.cpp (the word game
-// and Randomize), add_word_command.cpp, colour_scheme.cpp, hover.cpp.
+// and Randomize), add_word_command.cpp, colour_scheme.cpp, hover.cpp,
+// information_commands.cpp.
 class formain : public QMainWindow {
     Q_OBJECT
 public:
@@ -120,8 +123,20 @@ public slots:
     void Label6_MouseMove();
     void Form_MouseMove();
 
+    void Command3_Click();
+    void Command4_Click();
+    void Command8_Click();
+    void About_Click();
+    void anagram_Click();
+    void help_Click();
+    void helpmenu_Click();
+    void Exit_Click();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the main window ends the whole program, also with the Help,
+    // Example or About window open or hidden.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class SearchCommand { GetAnagrams, CountOnly };
@@ -160,4 +175,5 @@ private:
     Desktop& desktop_;
     std::uint64_t resultCounter_ = 0;
     QPointer<afSplash> splash_;
+    std::unique_ptr<SecondaryWindows> secondaryWindows_;
 };

@@ -6,9 +6,9 @@
 #include "windows/desktop.h"
 #include "wordlist/record_reader.h"
 
+#include "windows/results_box.h"
 #include <QLabel>
 #include <QLineEdit>
-#include "windows/results_box.h"
 
 namespace {
 

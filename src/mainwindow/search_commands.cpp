@@ -6,10 +6,10 @@
 #include "windows/window_surface.h"
 #include "wordlist/latin1.h"
 
+#include "windows/results_box.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include "windows/results_box.h"
 #include <QPushButton>
 #include <QRadioButton>
 #include <initializer_list>

@@ -30,4 +30,7 @@ public:
     // Starts the program with a normal window, without waiting; false when it
     // cannot be started.
     virtual bool startProgram(const QString& path) = 0;
+
+    // Ends the whole program at once, whatever windows are open or hidden.
+    virtual void endProgram() = 0;
 };

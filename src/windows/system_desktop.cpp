@@ -1,5 +1,6 @@
 #include "windows/system_desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
@@ -19,7 +20,9 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBo
 
 } // namespace
 
-void SystemDesktop::showMessage(QWidget* parent, const QString& text) { ask(parent, text, QMessageBox::Ok); }
+void SystemDesktop::showMessage(QWidget* parent, const QString& text) {
+    ask(parent, text, QMessageBox::Ok);
+}
 
 bool SystemDesktop::confirm(QWidget* parent, const QString& text) {
     return ask(parent, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
@@ -35,6 +38,14 @@ float SystemDesktop::nextRandom() {
     return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);
 }
 
-void SystemDesktop::openUrl(const QUrl& address) { QDesktopServices::openUrl(address); }
+void SystemDesktop::openUrl(const QUrl& address) {
+    QDesktopServices::openUrl(address);
+}
 
-bool SystemDesktop::startProgram(const QString& path) { return QProcess::startDetached(path, {}); }
+bool SystemDesktop::startProgram(const QString& path) {
+    return QProcess::startDetached(path, {});
+}
+
+void SystemDesktop::endProgram() {
+    QCoreApplication::quit();
+}

@@ -14,6 +14,7 @@ public:
     float nextRandom() override;
     void openUrl(const QUrl& address) override;
     bool startProgram(const QString& path) override;
+    void endProgram() override;
 
 private:
     std::mt19937 generator_;

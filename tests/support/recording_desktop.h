@@ -18,6 +18,7 @@ public:
     QList<QUrl> openedUrls;
     QStringList startedPrograms;
     bool programsStart = true;
+    int programEnds = 0;
 
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     bool confirm(QWidget*, const QString& text) override {
@@ -37,6 +38,7 @@ public:
         return value;
     }
     void openUrl(const QUrl& address) override { openedUrls << address; }
+    void endProgram() override { ++programEnds; }
     bool startProgram(const QString& path) override {
         startedPrograms << path;
         return programsStart;
