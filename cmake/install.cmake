@@ -15,8 +15,16 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set_target_properties(tovrel2 tovrel2-find PROPERTIES INSTALL_RPATH "")
 install(TARGETS tovrel2 tovrel2-find RUNTIME DESTINATION ${TOVREL_PROGRAM_DIR})
 # Writable by whoever installs it: a per-user install keeps Add word working,
-# a system-wide one leaves the list to root.
-install(FILES ${TOVREL_DICTIONARY} DESTINATION ${TOVREL_PROGRAM_DIR})
+# a system-wide one leaves the list to root. Installing again over an earlier
+# install keeps its list, with the words added to it.
+install(CODE "
+  set(list \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TOVREL_PROGRAM_DIR}/dictionary.txt\")
+  if(EXISTS \"\${list}\")
+    message(STATUS \"Keeping: \${list} (delete it first to install the shipped list)\")
+  else()
+    file(INSTALL \"${TOVREL_DICTIONARY}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${TOVREL_PROGRAM_DIR}\")
+  endif()
+")
 
 # Relative links, made in the build tree and installed as links, so they hold
 # under any prefix and DESTDIR and are listed in install_manifest.txt.
