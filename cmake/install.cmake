@@ -52,8 +52,9 @@ install(FILES src/windows/images/icon.png
 install(FILES src/windows/images/icon_256.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME ${TOVREL_APP_ID}.png)
 
-# The word list's licence asks for its notice in every copy.
+# Debian's place for the copyright of a package; the word list's licence asks
+# for its notice in every copy.
 set(TOVREL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tovrel2)
-install(FILES README.md DESTINATION ${TOVREL_DOC_DIR})
+install(FILES README.md dist/copyright DESTINATION ${TOVREL_DOC_DIR})
 install(FILES data/README.md DESTINATION ${TOVREL_DOC_DIR} RENAME README.dictionary.md)
 install(FILES data/COPYRIGHT.wamerican DESTINATION ${TOVREL_DOC_DIR})
