@@ -6,7 +6,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find every word hidden in a jumble of let
 set(CPACK_PACKAGE_DESCRIPTION [[
 Tovrel 2 is a desktop word tool: type a jumble of letters, pick one of four
 search modes (complete, extended, partial and extended partial words) and it
-lists every word of its 133,618-word English list that fits. It also offers a
+lists every word of its English word list that fits. It also offers a
 scrambled-word game, a scrambler and a command that adds words to the list.
 The command-line companion tovrel2-find runs the same searches from the shell.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.corvanel.example/)
