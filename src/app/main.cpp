@@ -10,6 +10,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Desktops match the windows to the installed menu entry and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.corvanel.Tovrel2"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
 
