@@ -1,9 +1,9 @@
 #include "mainwindow/formain.h"
 
 #include "windows/desktop.h"
+#include "windows/results_box.h"
 #include "wordlist/record_appender.h"
 
-#include "windows/results_box.h"
 #include <QLineEdit>
 
 namespace {

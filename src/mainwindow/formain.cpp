@@ -5,13 +5,13 @@
 #include "windows/desktop.h"
 #include "windows/main_window_definition.h"
 #include "windows/menu_builder.h"
+#include "windows/results_box.h"
 #include "windows/secondary_windows.h"
 #include "windows/splash_window.h"
 #include "windows/twips.h"
 #include "windows/window_builder.h"
 #include "windows/window_surface.h"
 
-#include "windows/results_box.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>

@@ -4,9 +4,9 @@
 #include "mainwindow/scramble.h"
 #include "mainwindow/word_draw.h"
 #include "windows/desktop.h"
+#include "windows/results_box.h"
 #include "wordlist/record_reader.h"
 
-#include "windows/results_box.h"
 #include <QLabel>
 #include <QLineEdit>
 

@@ -2,11 +2,11 @@
 
 #include "search/messages.h"
 #include "windows/desktop.h"
+#include "windows/results_box.h"
 #include "windows/window_builder.h"
 #include "windows/window_surface.h"
 #include "wordlist/latin1.h"
 
-#include "windows/results_box.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,10 @@
 #include "main_window_fixture.h"
 
+#include "windows/results_box.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include "windows/results_box.h"
 #include <QPushButton>
 #include <QtTest>
 

@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include "windows/results_box.h"
 #include "windows/window_builder.h"
 #include "windows/window_surface.h"
 
@@ -7,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include "windows/results_box.h"
 #include <QPushButton>
 #include <QtTest>
 

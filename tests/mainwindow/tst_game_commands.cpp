@@ -1,11 +1,12 @@
 #include "main_window_fixture.h"
 
+#include "windows/results_box.h"
+
 #include "mainwindow/code_points.h"
 #include "scramble_by_reversals.h"
 
 #include <QDir>
 #include <QLabel>
-#include "windows/results_box.h"
 #include <QPushButton>
 #include <QtTest>
 
