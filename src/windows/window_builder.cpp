@@ -1,6 +1,7 @@
 #include "windows/window_builder.h"
 
 #include "windows/caption_button.h"
+#include "windows/caption_option.h"
 #include "windows/results_box.h"
 #include "windows/shape_widget.h"
 #include "windows/twips.h"
@@ -90,7 +91,7 @@ QWidget* makeControl(const ControlDefinition& row, QWidget* parent) {
     case ControlKind::Frame:
         return new QGroupBox(QString::fromLatin1(row.caption), parent);
     case ControlKind::OptionButton:
-        return new QRadioButton(QString::fromLatin1(row.caption), parent);
+        return new CaptionOption(QString::fromLatin1(row.caption), parent);
     case ControlKind::PictureBox:
     case ControlKind::Image:
         return makePicture(row, parent);

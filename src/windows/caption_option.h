@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QRadioButton>
+
+// An option button whose caption wraps at word boundaries beside its
+// indicator, as option buttons of the window definitions do, instead of being
+// cut off at the right edge.
+class CaptionOption : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit CaptionOption(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& position) const override;
+};
