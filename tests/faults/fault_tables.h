@@ -51,29 +51,33 @@ inline std::string build(const std::vector<Run>& runs) {
     return out;
 }
 
-// What a search gives: its matches in list order, each a record (the run's
-// text) and the number of times in a row that it is found.
+// A record found `times` times in a row.
+struct Match {
+    Run record;
+    std::size_t times = 1;
+};
+
+inline Match match(std::string record, std::size_t times = 1) {
+    return {Run{std::move(record)}, times};
+}
+
+// What a search gives: its matches in list order.
 struct Found {
-    std::vector<Run> matches;
+    std::vector<Match> matches;
     std::uint64_t count() const {
         std::uint64_t count = 0;
-        for (const Run& match : matches)
+        for (const Match& match : matches)
             count += match.times;
         return count;
     }
     // The results text: each match followed by ", ".
     std::string text() const {
         std::string out;
-        for (const Run& match : matches)
-            out += Run{match.text + ", ", match.times}.build();
+        for (const Match& match : matches)
+            out += Run{match.record.build() + ", ", match.times}.build();
         return out;
     }
 };
-
-// A record found `times` times in a row.
-inline Run match(std::string record, std::size_t times = 1) {
-    return Run{std::move(record), times};
-}
 
 // The word list in a bad state, searched for "ealpes" in each mode.
 struct BadList {
@@ -136,7 +140,7 @@ inline std::vector<BadList> badLists() {
         {"single_20_mb_line",
          BadList::Kind::File,
          {{"asleep\r\n"}, {"a", 20'000'000}, {"\r\nplease\r\n"}},
-         {both, both, both, {{match("asleep"), match(std::string(20'000'000, 'a')), match("please")}}}},
+         {both, both, both, {{match("asleep"), Match{{"a", 20'000'000}}, match("please")}}}},
         {"a_million_empty_lines",
          BadList::Kind::File,
          {{"asleep\r\n"}, {"\r\n", 1'000'000}, {"please\r\n"}},
