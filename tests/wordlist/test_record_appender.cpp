@@ -18,7 +18,9 @@ struct AppendCase {
     std::string after;
 };
 
-void PrintTo(const AppendCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const AppendCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const AppendCase kWritten[] = {
     {"after_a_final_line_end", "asleep\r\n", U"zebra", "asleep\r\n\"zebra\"\r\n"},
@@ -28,6 +30,15 @@ const AppendCase kWritten[] = {
     {"capitals_and_blanks_as_typed", "a\r\n", U"New York", "a\r\n\"New York\"\r\n"},
     {"comma_unchanged", "a\r\n", U"x,y", "a\r\n\"x,y\"\r\n"},
     {"latin1_as_one_byte", "a\r\n", U"caf\u00E9", "a\r\n\"caf\xE9\"\r\n"},
+    // A line end after a final comma would read as one more, empty, record.
+    {"after_a_final_comma", "a,", U"zebra", "a,\"zebra\"\r\n"},
+    {"after_a_final_comma_behind_a_quoted_field", "\"a\"b,", U"zebra", "\"a\"b,\"zebra\"\r\n"},
+    {"after_a_comma_inside_an_unclosed_quote", "x,\"a,", U"zebra", "x,\"a,\r\n\"zebra\"\r\n"},
+    {"after_a_comma_then_blanks", "a, ", U"zebra", "a, \r\n\"zebra\"\r\n"},
+    {"after_a_final_comma_on_a_long_last_line", "a\n" + std::string(200000, 'b') + ",", U"zebra",
+     "a\n" + std::string(200000, 'b') + ",\"zebra\"\r\n"},
+    {"after_a_long_unclosed_quote_ending_in_a_comma", "a\r\"" + std::string(200000, 'b') + ",", U"zebra",
+     "a\r\"" + std::string(200000, 'b') + ",\r\n\"zebra\"\r\n"},
 };
 
 class Written : public testing::TestWithParam<AppendCase> {};
@@ -71,7 +82,9 @@ struct RefusedCase {
     AppendError::Kind kind;
 };
 
-void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const RefusedCase kRefused[] = {
     {"double_quote", U"say \"hi\"", AppendError::Kind::DoubleQuote},
