@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -75,6 +76,7 @@ QWidget* makeControl(const ControlDefinition& row, QWidget* parent) {
     case ControlKind::TextBox: {
         auto* text = new QLineEdit(QString::fromLatin1(row.caption), parent);
         text->setReadOnly(row.style & kReadOnly);
+        text->setMaxLength(std::numeric_limits<int>::max()); // a typed word has no length limit
         return text;
     }
     case ControlKind::TextArea:
