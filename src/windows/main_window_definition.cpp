@@ -1,21 +1,10 @@
 #include "windows/main_window_definition.h"
 
+#include "windows/definition_names.h"
+
 namespace {
 
-constexpr ControlKind TextBox = ControlKind::TextBox;
-constexpr ControlKind ResultsBox = ControlKind::ResultsBox;
-constexpr ControlKind Label = ControlKind::Label;
-constexpr ControlKind Button = ControlKind::Button;
-constexpr ControlKind Frame = ControlKind::Frame;
-constexpr ControlKind Option = ControlKind::OptionButton;
-constexpr ControlKind PictureBox = ControlKind::PictureBox;
-constexpr ControlKind Shape = ControlKind::Shape;
-
-constexpr const char* Window = kWindow;
-constexpr int None = kNoTabStop;
-constexpr ColourValue System = kSystemColour;
-constexpr FontSpec NoFont = kDefaultFont;
-
+using namespace definition_names;
 constexpr FontSpec SansSerif825Bold{"MS Sans Serif", 8.25, kBold};
 constexpr FontSpec SansSerif975Bold{"MS Sans Serif", 9.75, kBold};
 constexpr FontSpec SansSerif12Bold{"MS Sans Serif", 12, kBold};

@@ -1,16 +1,10 @@
 #include "windows/splash_definition.h"
 
+#include "windows/definition_names.h"
+
 namespace {
 
-constexpr ControlKind Label = ControlKind::Label;
-constexpr ControlKind Frame = ControlKind::Frame;
-constexpr ControlKind Image = ControlKind::Image;
-
-constexpr const char* Window = kWindow;
-constexpr int None = kNoTabStop;
-constexpr ColourValue System = kSystemColour;
-constexpr FontSpec NoFont = kDefaultFont;
-
+using namespace definition_names;
 constexpr FontSpec SansSerif24Bold{"MS Sans Serif", 24, kBold};
 constexpr FontSpec Arial18Bold{"Arial", 18, kBold};
 constexpr FontSpec Arial3225Bold{"Arial", 32.25, kBold};
