@@ -5,6 +5,7 @@
 namespace {
 
 using namespace definition_names;
+
 constexpr FontSpec SansSerif825Bold{"MS Sans Serif", 8.25, kBold};
 constexpr FontSpec SansSerif975Bold{"MS Sans Serif", 9.75, kBold};
 constexpr FontSpec SansSerif12Bold{"MS Sans Serif", 12, kBold};

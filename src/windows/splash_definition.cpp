@@ -5,6 +5,7 @@
 namespace {
 
 using namespace definition_names;
+
 constexpr FontSpec SansSerif24Bold{"MS Sans Serif", 24, kBold};
 constexpr FontSpec Arial18Bold{"Arial", 18, kBold};
 constexpr FontSpec Arial3225Bold{"Arial", 32.25, kBold};
