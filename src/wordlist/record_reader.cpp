@@ -30,7 +30,6 @@ std::optional<FileError> RecordReader::open(const std::string& path, std::size_t
     data_ = buffer_.data();
     pos_ = end_ = 0;
     eof_ = false;
-    chunk_ = kNoChunk;
     error_.reset();
     return std::nullopt;
 }
@@ -44,7 +43,6 @@ void RecordReader::close() {
 bool RecordReader::refill() {
     if (eof_)
         return false;
-    chunk_ = kNoChunk; // the bytes move
     if (pos_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
         end_ -= pos_;

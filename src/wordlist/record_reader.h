@@ -93,30 +93,10 @@ public:
     // of the buffered bytes with the reader's state kept in registers.
     template <typename Handle> void forEachRecord(Handle&& handle) {
         while (!atEnd()) {
-            const char* const data = data_;
-            const std::size_t end = end_;
-            std::size_t pos = pos_;
-            std::size_t chunk = chunk_;
-            std::uint64_t bits = chunkBits_;
-            while (pos < end && data[pos] != ' ' && data[pos] != '"') {
-                std::size_t at = 0;
-                if (!nextDelimiter(data, end, pos, chunk, bits, at))
-                    break;
-                const bool carriageReturn = data[at] == '\r';
-                if (carriageReturn && at + 1 == end && !eof_)
-                    break; // an LF may follow in the next block
-                const std::string_view record(data + pos, at - pos);
-                pos = at + 1;
-                if (carriageReturn && pos < end && data[pos] == '\n')
-                    ++pos;
-                handle(trimTrailingBlanks(record));
-            }
-            pos_ = pos;
-            chunk_ = chunk;
-            chunkBits_ = bits;
+            pos_ = bareWords(handle);
             if (atEnd())
                 break;
-            handle(next());
+            handle(next()); // a quoted or indented field, or the bytes after the last whole chunk
         }
     }
 
@@ -130,27 +110,35 @@ private:
         return field;
     }
 
-    // The offset of the first delimiter at or after `pos`, through the bits of
-    // the 64-byte chunks of the buffer; false when it lies beyond the last whole chunk.
-    static bool nextDelimiter(const char* data, std::size_t end, std::size_t pos, std::size_t& chunk,
-                              std::uint64_t& bits, std::size_t& at) {
-        std::size_t start = pos;
-        if (chunk <= pos && pos - chunk < 64) {
-            if (const std::uint64_t ahead = bits >> (pos - chunk)) {
-                at = pos + static_cast<std::size_t>(__builtin_ctzll(ahead));
-                return true;
+    // Hands out the bare words from pos_ on, taking every delimiter of each whole
+    // 64-byte chunk in turn, and stops before a field that starts with a blank or
+    // a double quote, or one that does not end within the whole chunks. Gives the
+    // position where it stopped.
+    template <typename Handle> std::size_t bareWords(Handle& handle) const {
+        const char* const data = data_;
+        const std::size_t end = end_;
+        std::size_t pos = pos_;
+        // A chunk ends before the last byte read, so that the byte after a CR is
+        // always there to tell CR LF from a lone CR.
+        for (std::size_t chunk = pos; chunk + 64 < end; chunk += 64) {
+            std::uint64_t bits = detail::delimiterBits(data + chunk);
+            if (pos > chunk) // the LF of a CR LF that closed the chunk before
+                bits = pos - chunk < 64 ? bits & (~std::uint64_t{0} << (pos - chunk)) : 0;
+            while (bits) {
+                const std::size_t at = chunk + static_cast<std::size_t>(__builtin_ctzll(bits));
+                bits &= bits - 1;
+                if (data[pos] == ' ' || data[pos] == '"')
+                    return pos;
+                const std::string_view record(data + pos, at - pos);
+                pos = at + 1;
+                if (data[at] == '\r' && data[pos] == '\n') {
+                    ++pos;
+                    bits &= bits - 1; // that LF, or no bit at all when it opens the next chunk
+                }
+                handle(trimTrailingBlanks(record));
             }
-            start = chunk + 64;
         }
-        for (; start + 64 <= end; start += 64) {
-            chunk = start;
-            bits = detail::delimiterBits(data + start);
-            if (bits) {
-                at = start + static_cast<std::size_t>(__builtin_ctzll(bits));
-                return true;
-            }
-        }
-        return false;
+        return pos;
     }
 
     // Offset from pos_ of the first byte at or after `from` that is one of
@@ -169,9 +157,6 @@ private:
     std::size_t end_ = 0;
     bool eof_ = true;
     std::optional<FileError> error_;
-    static constexpr std::size_t kNoChunk = ~std::size_t{0};
-    std::size_t chunk_ = kNoChunk; // offset of the chunk that chunkBits_ describes
-    std::uint64_t chunkBits_ = 0;
 };
 
 } // namespace tovrel
