@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,8 +49,16 @@ bool RecordReader::refill() {
         end_ -= pos_;
         pos_ = 0;
     }
-    if (end_ == buffer_.size())
-        buffer_.resize(buffer_.size() * 2); // one field longer than a block
+    if (end_ == buffer_.size()) { // one field longer than a block
+        if (buffer_.size() >= kLongestField) {
+            // Not a word list (a device that never ends, say): stop before memory runs out.
+            error_ = FileError{path_, "it holds a line longer than " + std::to_string(kLongestField >> 20) +
+                                          " MiB, which no word list has"};
+            eof_ = true;
+            return false;
+        }
+        buffer_.resize(buffer_.size() * 2);
+    }
     data_ = buffer_.data();
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);

@@ -64,6 +64,8 @@ inline std::uint64_t delimiterBits(const char* p) {
 class RecordReader {
 public:
     static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 17;
+    // A field may grow the buffer up to this size; beyond it reading fails.
+    static constexpr std::size_t kLongestField = std::size_t{1} << 28;
 
     RecordReader() = default;
     // Reads the given bytes as if they were a file's content.

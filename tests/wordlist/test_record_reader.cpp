@@ -101,6 +101,16 @@ TEST(RecordReader, AFieldLongerThanABlockIsReadWhole) {
     EXPECT_EQ(readWholePass(reader), (Records{"a", longWord, "b"}));
 }
 
+// A device that never ends holds no line end: reading stops with an error
+// instead of growing until memory runs out.
+TEST(RecordReader, AnEndlessLineIsAnError) {
+    tovrel::RecordReader reader;
+    ASSERT_FALSE(reader.open("/dev/zero"));
+    EXPECT_EQ(readWholePass(reader).size(), 1u);
+    ASSERT_TRUE(reader.error());
+    EXPECT_NE(reader.error()->message().find("/dev/zero"), std::string::npos);
+}
+
 TEST(RecordReader, AMissingFileIsAnErrorNamingThePath) {
     ScratchFolder folder;
     tovrel::RecordReader reader;
