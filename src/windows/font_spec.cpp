@@ -2,10 +2,10 @@
 
 #include <QFont>
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+QFont makeFont(const FontSpec& definition) {
+    QFont font(QString::fromLatin1(definition.face));
+    font.setPointSizeF(definition.points);
+    font.setWeight(static_cast<QFont::Weight>(definition.weight));
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);

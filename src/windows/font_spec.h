@@ -16,4 +16,4 @@ struct FontSpec {
 // The system dialog font that controls without a font of their own use.
 constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25, kRegular};
 
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& definition);
