@@ -8,19 +8,6 @@
 #include <QRadioButton>
 #include <initializer_list>
 
-namespace {
-
-constexpr ColourValue kBlack = 0x00000000;
-constexpr ColourValue kBlue = 0x00FF0000;
-constexpr ColourValue kCyan = 0x00FFFF00;
-constexpr ColourValue kGreen = 0x0000FF00;
-constexpr ColourValue kMagenta = 0x00FF00FF;
-constexpr ColourValue kRed = 0x000000FF;
-constexpr ColourValue kWhite = 0x00FFFFFF;
-constexpr ColourValue kYellow = 0x0000FFFF;
-
-} // namespace
-
 // Label6 and the background of Frame2 keep the colours of the definition.
 void formain::setStartColours() {
     for (QWidget* target : std::initializer_list<QWidget*>{surface, Label1, Label3, Label4, Label8, Frame1,

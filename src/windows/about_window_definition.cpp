@@ -5,7 +5,6 @@ namespace {
 using K = ControlKind;
 constexpr ColourValue kSystem = kSystemColour;
 constexpr ColourValue kViolet = 0x00FF8080;
-constexpr ColourValue kBlack = 0x00000000;
 constexpr FontSpec kSansSerif975Bold{"MS Sans Serif", 9.75, kBold};
 
 constexpr char kDisclaimer[] =

@@ -15,10 +15,10 @@ constexpr FontSpec Bookman1575Semibold{"Bookman Old Style", 15.75, kSemibold};
 constexpr FontSpec Antiqua12Bold{"Book Antiqua", 12, kBold};
 constexpr FontSpec Arial24Bold{"Arial", 24, kBold};
 
-constexpr ColourValue Black = 0x00000000;
+constexpr ColourValue Black = kBlack;
 constexpr ColourValue DarkRed = 0x000000C0;
-constexpr ColourValue Red = 0x000000FF;
-constexpr ColourValue White = 0x00FFFFFF;
+constexpr ColourValue Red = kRed;
+constexpr ColourValue White = kWhite;
 constexpr ColourValue ButtonFace = 0x00FFC0C0;
 constexpr ColourValue Teal = 0x00808000;
 constexpr ColourValue Salmon = 0x008080FF;

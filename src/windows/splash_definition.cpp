@@ -15,7 +15,7 @@ constexpr FontSpec Arial1125Bold{"Arial", 11.25, kBold};
 constexpr FontSpec Arial825{"Arial", 8.25, kRegular};
 
 constexpr ColourValue VioletBlue = 0x00FF8080;
-constexpr ColourValue White = 0x00FFFFFF;
+constexpr ColourValue White = kWhite;
 
 } // namespace
 
