@@ -1,7 +1,7 @@
 // Micro-benchmarks of the four matchers and of whole passes over the shipped list.
-#include "search/matchers.h"
-#include "search/search.h"
-#include "wordlist/record_reader.h"
+#include "core/search/matchers.h"
+#include "core/search/search.h"
+#include "core/wordlist/record_reader.h"
 
 #include <benchmark/benchmark.h>
 

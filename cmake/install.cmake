@@ -47,9 +47,9 @@ install(CODE "
 ")
 install(FILES ${desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/${TOVREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES src/windows/images/icon.png
+install(FILES src/ui/images/icon.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME ${TOVREL_APP_ID}.png)
-install(FILES src/windows/images/icon_256.png
+install(FILES src/ui/images/icon_256.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME ${TOVREL_APP_ID}.png)
 
 # Debian's place for the copyright of a package; the word list's licence asks

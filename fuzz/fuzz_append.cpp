@@ -3,8 +3,8 @@
 
 #include "fuzz_input.h"
 #include "reference.h"
-#include "wordlist/record_appender.h"
-#include "wordlist/record_reader.h"
+#include "core/wordlist/record_appender.h"
+#include "core/wordlist/record_reader.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

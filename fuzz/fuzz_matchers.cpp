@@ -3,7 +3,7 @@
 
 #include "fuzz_input.h"
 #include "reference.h"
-#include "search/matchers.h"
+#include "core/search/matchers.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

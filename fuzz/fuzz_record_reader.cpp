@@ -4,7 +4,7 @@
 
 #include "fuzz_input.h"
 #include "reference.h"
-#include "wordlist/record_reader.h"
+#include "core/wordlist/record_reader.h"
 
 #include <string>
 #include <sys/mman.h>

@@ -3,8 +3,8 @@
 
 #include "fuzz_input.h"
 #include "reference.h"
-#include "search/search.h"
-#include "wordlist/record_reader.h"
+#include "core/search/search.h"
+#include "core/wordlist/record_reader.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

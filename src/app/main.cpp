@@ -1,8 +1,8 @@
-#include "mainwindow/formain.h"
-#include "windows/dictionary_location.h"
-#include "windows/font_substitutions.h"
-#include "windows/splash_window.h"
-#include "windows/system_desktop.h"
+#include "ui/windows/main/formain.h"
+#include "ui/framework/dictionary_location.h"
+#include "ui/framework/font_substitutions.h"
+#include "ui/windows/splash/splash_window.h"
+#include "ui/framework/system_desktop.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,8 +1,8 @@
 #include "cli/find_command.h"
 
 #include "cli/utf8.h"
-#include "search/messages.h"
-#include "search/search.h"
+#include "core/search/messages.h"
+#include "core/search/search.h"
 
 #include <optional>
 #include <ostream>

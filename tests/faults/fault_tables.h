@@ -5,7 +5,7 @@
 // layer is held to the same rows: a clear message or the defined result, no
 // crash, nothing lost.
 
-#include "search/search_mode.h"
+#include "core/search/search_mode.h"
 #include "support/scratch_folder.h"
 
 #include <algorithm>

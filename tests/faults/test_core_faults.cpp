@@ -2,9 +2,9 @@
 // on bad word lists, bad typed words and bad places to append to.
 
 #include "faults/fault_tables.h"
-#include "search/search.h"
-#include "wordlist/record_appender.h"
-#include "wordlist/record_reader.h"
+#include "core/search/search.h"
+#include "core/wordlist/record_appender.h"
+#include "core/wordlist/record_reader.h"
 
 #include <gtest/gtest.h>
 

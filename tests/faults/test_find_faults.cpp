@@ -4,7 +4,7 @@
 #include "cli/find_command.h"
 #include "cli/utf8.h"
 #include "faults/fault_tables.h"
-#include "search/messages.h"
+#include "core/search/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 // command, and the bad places to append to.
 
 #include "faults/fault_tables.h"
-#include "mainwindow/code_points.h"
-#include "mainwindow/formain.h"
-#include "mainwindow/scramble.h"
-#include "search/messages.h"
+#include "ui/framework/code_points.h"
+#include "ui/windows/main/formain.h"
+#include "core/game/scramble.h"
+#include "core/search/messages.h"
 #include "support/recording_desktop.h"
-#include "windows/results_box.h"
+#include "ui/widgets/results_box.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/desktop.h"
+#include "ui/framework/desktop.h"
 
 #include <QString>
 #include <QStringList>

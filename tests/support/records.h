@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wordlist/record_reader.h"
+#include "core/wordlist/record_reader.h"
 
 #include <string>
 #include <vector>

@@ -1,0 +1,134 @@
+#include "ui/windows/about/about_window.h"
+
+#include "platform/system_information.h"
+#include "ui/windows/about/about_window_definition.h"
+#include "ui/framework/control_events.h"
+#include "ui/framework/desktop.h"
+#include "ui/framework/window_builder.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+QCursor linkCursor() {
+    const QPixmap hand(QString::fromLatin1(kLinkCursor));
+    if (hand.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return QCursor(hand, kLinkCursorHotX, kLinkCursorHotY);
+}
+
+} // namespace
+
+frmAbout::frmAbout(Desktop& desktop, SystemInformation& systemInformation, QWidget* parent)
+    : QWidget(parent), desktop_(desktop), systemInformation_(systemInformation) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    applyWindowDefinition(*this, aboutWindowDefinition());
+    buildControls(*this, aboutControls());
+    applyWindowFrame(*this, WindowFrame::FixedDialog);
+    placeClientArea(*this, kAboutPosition);
+
+    cmdOK = control<QPushButton>(*this, "cmdOK");
+    cmdSysInfo = control<QPushButton>(*this, "cmdSysInfo");
+    Label2 = control<QLabel>(*this, "Label2");
+
+    // Enter clicks cmdOK, or cmdSysInfo while that has the focus; Esc clicks
+    // cmdOK (keyPressEvent).
+    cmdOK->setDefault(true);
+    cmdSysInfo->setAutoDefault(true);
+    cmdOK->setFocus();
+    Label2->setCursor(linkCursor());
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    onClick(*Label2, [this] { Label2_Click(); });
+    onMouseMove(*Label2, [this] { Label2_MouseMove(); });
+    onMouseMove(*this, [this] { Form_MouseMove(); });
+
+    Form_Load();
+}
+
+void frmAbout::paintEvent(QPaintEvent*) {
+    paintLines(*this, aboutLines());
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cmdOK->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void frmAbout::Form_Load() {
+    setWindowTitle(QString::fromLatin1(kAboutLoadedCaption));
+}
+
+void frmAbout::Form_MouseMove() {
+    setLinkLook(false);
+}
+
+void frmAbout::Label2_MouseMove() {
+    setLinkLook(true);
+}
+
+void frmAbout::setLinkLook(bool hover) {
+    QFont font = Label2->font();
+    font.setBold(hover);
+    font.setUnderline(hover);
+    Label2->setFont(font);
+    setControlForeground(*Label2, hover ? kLinkHoverColour : kLinkRestColour);
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void frmAbout::Label2_Click() {
+    desktop_.openUrl(QUrl(Label2->text().trimmed()));
+}
+
+void frmAbout::StartSysInfo() {
+    QString toolPath;
+    KeyRead read =
+        GetKeyValue(kLocalMachine, QLatin1String(kToolKey), QLatin1String(kToolPathValue), toolPath);
+    if (read == KeyRead::NotRead) {
+        QString folder;
+        read = GetKeyValue(kLocalMachine, QLatin1String(kToolFolderKey), QLatin1String(kToolFolderValue),
+                           folder);
+        toolPath = folder + QDir::separator() + QLatin1String(kToolFileName);
+        if (read == KeyRead::Read && !systemInformation_.fileExists(toolPath))
+            read = KeyRead::NotRead;
+    }
+    // A value of another type leaves the path empty, and nothing can start from that.
+    const bool started = read == KeyRead::Read && !toolPath.isEmpty() && desktop_.startProgram(toolPath);
+    if (!started)
+        desktop_.showMessage(this, QString::fromLatin1(kSystemInformationUnavailable));
+}
+
+frmAbout::KeyRead frmAbout::GetKeyValue(std::uint32_t root, const QString& keyName, const QString& valueName,
+                                        QString& value) {
+    const std::optional<RegistryValue> found = systemInformation_.lookUp(root, keyName, valueName);
+    if (!found || found->data.size() > kValueBufferSize) {
+        value.clear();
+        return KeyRead::NotRead;
+    }
+    const std::optional<QString> text = decodeKeyValue(*found, value);
+    if (!text)
+        return KeyRead::Failed;
+    value = *text;
+    return KeyRead::Read;
+}

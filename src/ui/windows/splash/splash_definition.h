@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/framework/window_definition.h"
+
+// The splash window afSplash: a title-less panel centred on the screen.
+extern const WindowDefinition kSplashWindow;
+extern const ControlTable kSplashControls;
+
+// The interval of its timer Timer2, and the tick at which it hands over to
+// the main window.
+constexpr int kSplashTickMilliseconds = 150;
+constexpr int kSplashLastTick = 11;
