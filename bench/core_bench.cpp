@@ -43,10 +43,18 @@ template <typename Matcher> void matchEveryRecord(benchmark::State& state, const
 }
 
 // Records already in memory: the cost of the tests alone.
-void matcherComplete(benchmark::State& s) { matchEveryRecord(s, tovrel::CompleteMatcher(U"ealpes")); }
-void matcherExtended(benchmark::State& s) { matchEveryRecord(s, tovrel::ExtendedMatcher(U"ealpes")); }
-void matcherPartial(benchmark::State& s) { matchEveryRecord(s, tovrel::PartialMatcher(U"ealpes")); }
-void matcherExtendedPartial(benchmark::State& s) { matchEveryRecord(s, tovrel::ExtendedPartialMatcher(U"ealpes")); }
+void matcherComplete(benchmark::State& s) {
+    matchEveryRecord(s, tovrel::CompleteMatcher(U"ealpes"));
+}
+void matcherExtended(benchmark::State& s) {
+    matchEveryRecord(s, tovrel::ExtendedMatcher(U"ealpes"));
+}
+void matcherPartial(benchmark::State& s) {
+    matchEveryRecord(s, tovrel::PartialMatcher(U"ealpes"));
+}
+void matcherExtendedPartial(benchmark::State& s) {
+    matchEveryRecord(s, tovrel::ExtendedPartialMatcher(U"ealpes"));
+}
 BENCHMARK(matcherComplete);
 BENCHMARK(matcherExtended);
 BENCHMARK(matcherPartial);

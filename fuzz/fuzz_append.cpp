@@ -1,10 +1,10 @@
 // Append, then read back: a word the appender takes comes back exactly as typed
 // after every old record, unchanged; a word it refuses leaves the file as it was.
 
-#include "fuzz_input.h"
-#include "reference.h"
 #include "core/wordlist/record_appender.h"
 #include "core/wordlist/record_reader.h"
+#include "fuzz_input.h"
+#include "reference.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

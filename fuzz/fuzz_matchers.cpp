@@ -1,9 +1,9 @@
 // The four matchers against the plain rules, on any typed word and any record,
 // of any length.
 
+#include "core/search/matchers.h"
 #include "fuzz_input.h"
 #include "reference.h"
-#include "core/search/matchers.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -2,9 +2,9 @@
 // blocks, record by record and in whole passes: it always ends, stays inside
 // its bytes, and gives the records of the plain reader.
 
+#include "core/wordlist/record_reader.h"
 #include "fuzz_input.h"
 #include "reference.h"
-#include "core/wordlist/record_reader.h"
 
 #include <string>
 #include <sys/mman.h>

@@ -1,10 +1,10 @@
 // Whole searches over any list in each mode: the text and the count a search
 // gives are those of the plain reader and the plain rules.
 
-#include "fuzz_input.h"
-#include "reference.h"
 #include "core/search/search.h"
 #include "core/wordlist/record_reader.h"
+#include "fuzz_input.h"
+#include "reference.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

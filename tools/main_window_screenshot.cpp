@@ -1,6 +1,6 @@
-#include "ui/windows/main/formain.h"
 #include "ui/framework/font_substitutions.h"
 #include "ui/framework/system_desktop.h"
+#include "ui/windows/main/formain.h"
 
 #include <QApplication>
 #include <QKeyEvent>

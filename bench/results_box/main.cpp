@@ -5,12 +5,12 @@
 // the baseline. Then Ctrl+End and Ctrl+Home through the largest result. Medians of several runs.
 // Run headless: bench/results-box [--runs N]
 
-#include "ui/windows/main/formain.h"
-#include "paint_timer.h"
 #include "core/search/search.h"
+#include "paint_timer.h"
 #include "support/recording_desktop.h"
 #include "ui/framework/font_substitutions.h"
 #include "ui/widgets/results_box.h"
+#include "ui/windows/main/formain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

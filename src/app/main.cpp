@@ -1,8 +1,8 @@
-#include "ui/windows/main/formain.h"
 #include "ui/framework/dictionary_location.h"
 #include "ui/framework/font_substitutions.h"
-#include "ui/windows/splash/splash_window.h"
 #include "ui/framework/system_desktop.h"
+#include "ui/windows/main/formain.h"
+#include "ui/windows/splash/splash_window.h"
 
 #include <QApplication>
 #include <QStyleFactory>

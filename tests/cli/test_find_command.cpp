@@ -15,7 +15,9 @@ struct FindCase {
     std::string errStart; // the beginning of what goes to standard error
 };
 
-void PrintTo(const FindCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FindCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const FindCase kCases[] = {
     {"complete", {"complete", "ealpes"}, 0, "asleep, \n", ""},
@@ -25,7 +27,10 @@ const FindCase kCases[] = {
     {"count_only", {"--count", "partial", "ealpes"}, 0, "2\n", ""},
     {"no_result_text", {"complete", "zzz"}, 0, "Sorry No anagrams with those words\n", ""},
     {"count_of_no_result", {"--count", "complete", "zzz"}, 0, "0\n", ""},
-    {"utf8_word_and_latin1_record", {"complete", "\xC3\xA9t\xC3\xA9"}, 2, "",
+    {"utf8_word_and_latin1_record",
+     {"complete", "\xC3\xA9t\xC3\xA9"},
+     2,
+     "",
      "Please check the word you entered. No symbols allowed"},
     {"latin1_record_printed_as_utf8", {"partial", "caf\xC3\xA9"}, 0, "aa, caf\xC3\xA9, \n", ""},
     {"empty_word", {"complete", ""}, 2, "", "Please Enter The Word First"},
@@ -67,7 +72,8 @@ TEST(FindCommand, DictionaryOptionChoosesTheList) {
     ScratchFolder folder;
     const std::string other = folder.write("other.txt", "please\r\n");
     std::ostringstream out, err;
-    EXPECT_EQ(tovrel::runFindCommand({"--dictionary=" + other, "complete", "ealpes"}, "/nonexistent", out, err), 0);
+    EXPECT_EQ(
+        tovrel::runFindCommand({"--dictionary=" + other, "complete", "ealpes"}, "/nonexistent", out, err), 0);
     EXPECT_EQ(out.str(), "please, \n");
 }
 

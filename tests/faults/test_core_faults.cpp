@@ -1,10 +1,10 @@
 // The fault table of the core: the reader, the four searches and the appender
 // on bad word lists, bad typed words and bad places to append to.
 
-#include "faults/fault_tables.h"
 #include "core/search/search.h"
 #include "core/wordlist/record_appender.h"
 #include "core/wordlist/record_reader.h"
+#include "faults/fault_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "cli/find_command.h"
 #include "cli/utf8.h"
-#include "faults/fault_tables.h"
 #include "core/search/messages.h"
+#include "faults/fault_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // the core's table through the search commands, the scrambler and the add-word
 // command, and the bad places to append to.
 
-#include "faults/fault_tables.h"
-#include "ui/framework/code_points.h"
-#include "ui/windows/main/formain.h"
 #include "core/game/scramble.h"
 #include "core/search/messages.h"
+#include "faults/fault_tables.h"
 #include "support/recording_desktop.h"
+#include "ui/framework/code_points.h"
 #include "ui/widgets/results_box.h"
+#include "ui/windows/main/formain.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -22,6 +22,8 @@ inline constexpr LowerTable kLowerTable{};
 } // namespace detail
 
 // The same for a byte of the word list, by table.
-constexpr unsigned char toLower(unsigned char c) { return detail::kLowerTable.lower[c]; }
+constexpr unsigned char toLower(unsigned char c) {
+    return detail::kLowerTable.lower[c];
+}
 
 } // namespace tovrel

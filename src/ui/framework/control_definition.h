@@ -35,7 +35,7 @@ enum ControlStyle : unsigned {
 struct ControlDefinition {
     const char* name;
     ControlKind kind;
-    const char* container; // kWindow or the name of a frame
+    const char* container;        // kWindow or the name of a frame
     int left, top, width, height; // twips
     int tabIndex;
     const char* caption; // caption or text; for pictures, the image resource

@@ -11,10 +11,10 @@ struct Substitution {
 
 //  face named in the definitions   installed look-alike
 constexpr Substitution kSubstitutions[] = {
-    {"MS Sans Serif",               "Liberation Sans"},
-    {"Arial",                       "Liberation Sans"},
-    {"Bookman Old Style",           "URW Bookman"},
-    {"Book Antiqua",                "P052"},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},
+    {"Bookman Old Style", "URW Bookman"},
+    {"Book Antiqua", "P052"},
 };
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "ui/framework/window_builder.h"
 
+#include "ui/framework/twips.h"
 #include "ui/widgets/caption_button.h"
 #include "ui/widgets/caption_option.h"
 #include "ui/widgets/results_box.h"
 #include "ui/widgets/shape_widget.h"
-#include "ui/framework/twips.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

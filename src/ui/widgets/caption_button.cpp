@@ -14,7 +14,8 @@ void CaptionButton::paintEvent(QPaintEvent*) {
 
     const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textArea, flags, text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

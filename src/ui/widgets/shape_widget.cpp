@@ -19,5 +19,6 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::white, kLineWidth));
     painter.setBrush(Qt::NoBrush);
     const qreal inset = kLineWidth / 2.0;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kCornerRadius, kCornerRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kCornerRadius,
+                            kCornerRadius);
 }

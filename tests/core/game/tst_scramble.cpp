@@ -1,6 +1,6 @@
-#include "ui/framework/code_points.h"
 #include "core/game/scramble.h"
 #include "support/scramble_by_reversals.h"
+#include "ui/framework/code_points.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "core/search/search.h"
-#include "support/scratch_folder.h"
 #include "core/wordlist/record_reader.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,9 @@ struct SearchCase {
     std::uint64_t count;
 };
 
-void PrintTo(const SearchCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SearchCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const std::string kComplete = "asleep, elapse, please, sapele, elapse, ";
 const std::string kExtended = "asleep, elapse, Glaspell, Laelaps, lapse, Naples, Nepalese, passless, please, "
@@ -81,7 +83,8 @@ TEST_P(Searches, ListTheMatchesInListOrder) {
 
 TEST_P(Searches, CountOnlyCountsTheSame) {
     tovrel::RecordReader reader(kFixture);
-    const auto outcome = tovrel::search(GetParam().mode, GetParam().typed, reader, tovrel::Listing::CountOnly);
+    const auto outcome =
+        tovrel::search(GetParam().mode, GetParam().typed, reader, tovrel::Listing::CountOnly);
     EXPECT_EQ(outcome.text, "");
     EXPECT_EQ(outcome.count, GetParam().count);
 }
@@ -113,7 +116,8 @@ TEST(Searches, NoLengthLimitOnInputOrRecords) {
         tovrel::RecordReader reader(list);
         return tovrel::search(mode, typed, reader).text;
     };
-    EXPECT_EQ(run(SearchMode::ExtendedPartial, U"ab"), "aa, " + longRecord + ", " + std::string(40, 'b') + ", ");
+    EXPECT_EQ(run(SearchMode::ExtendedPartial, U"ab"),
+              "aa, " + longRecord + ", " + std::string(40, 'b') + ", ");
     EXPECT_EQ(run(SearchMode::Partial, std::u32string(40, U'b')), std::string(40, 'b') + ", ");
     EXPECT_EQ(run(SearchMode::Complete, std::u32string(60, U'A')), longRecord + ", ");
 }

@@ -1,7 +1,7 @@
-#include "support/records.h"
-#include "support/scratch_folder.h"
 #include "core/wordlist/record_appender.h"
 #include "core/wordlist/record_reader.h"
+#include "support/records.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "core/wordlist/record_reader.h"
 #include "support/records.h"
 #include "support/scratch_folder.h"
-#include "core/wordlist/record_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,9 @@ struct ReaderCase {
     Records records;
 };
 
-void PrintTo(const ReaderCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ReaderCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const ReaderCase kReaderCases[] = {
     {"one_word_a_line", "asleep\r\nelapse\r\n", {"asleep", "elapse"}},

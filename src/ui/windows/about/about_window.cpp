@@ -1,10 +1,10 @@
 #include "ui/windows/about/about_window.h"
 
 #include "platform/system_information.h"
-#include "ui/windows/about/about_window_definition.h"
 #include "ui/framework/control_events.h"
 #include "ui/framework/desktop.h"
 #include "ui/framework/window_builder.h"
+#include "ui/windows/about/about_window_definition.h"
 
 #include <QCursor>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "ui/windows/main/formain.h"
 
+#include "core/wordlist/record_appender.h"
 #include "ui/framework/desktop.h"
 #include "ui/widgets/results_box.h"
-#include "core/wordlist/record_appender.h"
 
 #include <QLineEdit>
 

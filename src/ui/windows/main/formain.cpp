@@ -3,14 +3,14 @@
 #include "ui/framework/code_points.h"
 
 #include "ui/framework/desktop.h"
-#include "ui/windows/main/main_window_definition.h"
 #include "ui/framework/menu_builder.h"
-#include "ui/widgets/results_box.h"
-#include "ui/windows/main/secondary_windows.h"
-#include "ui/windows/splash/splash_window.h"
 #include "ui/framework/twips.h"
 #include "ui/framework/window_builder.h"
 #include "ui/framework/window_surface.h"
+#include "ui/widgets/results_box.h"
+#include "ui/windows/main/main_window_definition.h"
+#include "ui/windows/main/secondary_windows.h"
+#include "ui/windows/splash/splash_window.h"
 
 #include <QAction>
 #include <QDir>

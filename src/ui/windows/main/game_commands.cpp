@@ -1,11 +1,11 @@
 #include "ui/windows/main/formain.h"
 
-#include "ui/framework/code_points.h"
 #include "core/game/scramble.h"
 #include "core/game/word_draw.h"
+#include "core/wordlist/record_reader.h"
+#include "ui/framework/code_points.h"
 #include "ui/framework/desktop.h"
 #include "ui/widgets/results_box.h"
-#include "core/wordlist/record_reader.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "ui/windows/main/formain.h"
 
 #include "core/search/messages.h"
+#include "core/wordlist/latin1.h"
 #include "ui/framework/desktop.h"
-#include "ui/widgets/results_box.h"
 #include "ui/framework/window_builder.h"
 #include "ui/framework/window_surface.h"
-#include "core/wordlist/latin1.h"
+#include "ui/widgets/results_box.h"
 
 #include <QGroupBox>
 #include <QLabel>

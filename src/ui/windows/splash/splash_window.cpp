@@ -1,8 +1,8 @@
 #include "ui/windows/splash/splash_window.h"
 
-#include "ui/windows/splash/splash_definition.h"
 #include "ui/framework/twips.h"
 #include "ui/framework/window_builder.h"
+#include "ui/windows/splash/splash_definition.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

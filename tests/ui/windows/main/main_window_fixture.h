@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/windows/main/formain.h"
 #include "support/recording_desktop.h"
+#include "ui/windows/main/formain.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 
 #include "ui/widgets/results_box.h"
 
-#include "ui/framework/code_points.h"
 #include "support/scramble_by_reversals.h"
+#include "ui/framework/code_points.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "ui/windows/main/main_window_fixture.h"
 
+#include "ui/widgets/results_box.h"
 #include "ui/windows/about/about_window.h"
 #include "ui/windows/example/example_window.h"
 #include "ui/windows/help/help_window.h"
-#include "ui/widgets/results_box.h"
 
 #include <QAction>
 #include <QApplication>

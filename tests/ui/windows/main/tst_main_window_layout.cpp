@@ -1,8 +1,8 @@
 #include "ui/windows/main/main_window_fixture.h"
 
-#include "ui/widgets/results_box.h"
 #include "ui/framework/window_builder.h"
 #include "ui/framework/window_surface.h"
+#include "ui/widgets/results_box.h"
 
 #include <QAction>
 #include <QGroupBox>

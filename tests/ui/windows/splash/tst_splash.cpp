@@ -1,5 +1,5 @@
-#include "ui/windows/splash/splash_window.h"
 #include "ui/framework/window_builder.h"
+#include "ui/windows/splash/splash_window.h"
 
 #include <QElapsedTimer>
 #include <QGroupBox>
