@@ -29,8 +29,8 @@ protected:
 private:
     void settle();
 
-    QWidget* m_watched;
-    std::function<bool()> m_shows;
-    int m_paints = 0;
-    int m_resultPaints = 0;
+    QWidget* watched_;
+    std::function<bool()> shows_;
+    int paints_ = 0;
+    int resultPaints_ = 0;
 };

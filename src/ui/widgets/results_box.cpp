@@ -69,8 +69,8 @@ int skipBackward(const QString& text, int position, bool word) {
 } // namespace
 
 ResultsBox::ResultsBox(QWidget* parent)
-    : QAbstractScrollArea(parent), m_layout(drawingFont(font())), m_copyAction(new QAction(tr("Copy"), this)),
-      m_selectAllAction(new QAction(tr("Select All"), this)) {
+    : QAbstractScrollArea(parent), layout_(drawingFont(font())), copyAction_(new QAction(tr("Copy"), this)),
+      selectAllAction_(new QAction(tr("Select All"), this)) {
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -78,10 +78,10 @@ ResultsBox::ResultsBox(QWidget* parent)
     viewport()->setAutoFillBackground(true);
     viewport()->setCursor(Qt::IBeamCursor);
 
-    connect(m_copyAction, &QAction::triggered, this, &ResultsBox::copy);
-    connect(m_selectAllAction, &QAction::triggered, this, &ResultsBox::selectAll);
-    addAction(m_copyAction);
-    addAction(m_selectAllAction);
+    connect(copyAction_, &QAction::triggered, this, &ResultsBox::copy);
+    connect(selectAllAction_, &QAction::triggered, this, &ResultsBox::selectAll);
+    addAction(copyAction_);
+    addAction(selectAllAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     applyFont();
@@ -89,10 +89,10 @@ ResultsBox::ResultsBox(QWidget* parent)
 }
 
 void ResultsBox::setPlainText(const QString& text) {
-    m_layout.setText(text);
-    m_anchor = m_cursor = 0;
-    m_dragging = false;
-    m_autoScroll.stop();
+    layout_.setText(text);
+    anchor_ = cursor_ = 0;
+    dragging_ = false;
+    autoScroll_.stop();
     updateScrollBar();
     verticalScrollBar()->setValue(0);
     selectionChanged();
@@ -100,11 +100,11 @@ void ResultsBox::setPlainText(const QString& text) {
 }
 
 QString ResultsBox::toPlainText() const {
-    return m_layout.text();
+    return layout_.text();
 }
 
 QString ResultsBox::selectedText() const {
-    return m_layout.text().mid(selectionStart(), selectionEnd() - selectionStart());
+    return layout_.text().mid(selectionStart(), selectionEnd() - selectionStart());
 }
 
 void ResultsBox::clear() {
@@ -112,8 +112,8 @@ void ResultsBox::clear() {
 }
 
 void ResultsBox::selectAll() {
-    m_anchor = 0;
-    m_cursor = static_cast<int>(m_layout.text().size());
+    anchor_ = 0;
+    cursor_ = static_cast<int>(layout_.text().size());
     selectionChanged();
 }
 
@@ -143,19 +143,19 @@ void ResultsBox::changeEvent(QEvent* event) {
 void ResultsBox::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     const int top = topPosition();
-    m_layout.setWidth(viewport()->width() - 2 * kMargin);
+    layout_.setWidth(viewport()->width() - 2 * kMargin);
     scrollBackTo(top);
 }
 
 void ResultsBox::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    painter.setFont(m_layout.font());
+    painter.setFont(layout_.font());
     const QRect area = event->rect();
     int top = kMargin;
-    for (int line = firstLine(); line < m_layout.lineCount() && top <= area.bottom(); ++line) {
-        if (top + m_lineHeight > area.top())
+    for (int line = firstLine(); line < layout_.lineCount() && top <= area.bottom(); ++line) {
+        if (top + lineHeight_ > area.top())
             paintLine(painter, line, top);
-        top += m_lineHeight;
+        top += lineHeight_;
     }
 }
 
@@ -166,7 +166,7 @@ void ResultsBox::keyPressEvent(QKeyEvent* event) {
         copy();
     } else if (const std::optional<int> target = selectionTarget(event)) {
         moveCursorTo(*target, true);
-        ensureVisible(m_cursor);
+        ensureVisible(cursor_);
     } else if (const ScrollKey* key = findScrollKey(event)) {
         verticalScrollBar()->triggerAction(key->action);
     } else {
@@ -180,27 +180,27 @@ void ResultsBox::mousePressEvent(QMouseEvent* event) {
         return;
     }
     moveCursorTo(positionAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
-    m_dragging = true;
-    m_dragPoint = event->position().toPoint();
+    dragging_ = true;
+    dragPoint_ = event->position().toPoint();
 }
 
 void ResultsBox::mouseMoveEvent(QMouseEvent* event) {
-    if (!m_dragging)
+    if (!dragging_)
         return;
-    m_dragPoint = event->position().toPoint();
-    const bool outside = m_dragPoint.y() < 0 || m_dragPoint.y() >= viewport()->height();
+    dragPoint_ = event->position().toPoint();
+    const bool outside = dragPoint_.y() < 0 || dragPoint_.y() >= viewport()->height();
     if (!outside)
-        m_autoScroll.stop();
-    else if (!m_autoScroll.isActive())
-        m_autoScroll.start(kAutoScrollInterval, this);
-    moveCursorTo(positionAt(m_dragPoint), true);
+        autoScroll_.stop();
+    else if (!autoScroll_.isActive())
+        autoScroll_.start(kAutoScrollInterval, this);
+    moveCursorTo(positionAt(dragPoint_), true);
 }
 
 void ResultsBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_dragging)
+    if (event->button() != Qt::LeftButton || !dragging_)
         return;
-    m_dragging = false;
-    m_autoScroll.stop();
+    dragging_ = false;
+    autoScroll_.stop();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard->supportsSelection() && selectionStart() < selectionEnd())
         clipboard->setText(selectedText(), QClipboard::Selection);
@@ -210,20 +210,20 @@ void ResultsBox::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const int position = positionAt(event->position().toPoint());
-    m_anchor = skipBackward(m_layout.text(), position, true);
-    m_cursor = skipForward(m_layout.text(), position, true);
-    m_dragging = false;
+    anchor_ = skipBackward(layout_.text(), position, true);
+    cursor_ = skipForward(layout_.text(), position, true);
+    dragging_ = false;
     selectionChanged();
 }
 
 void ResultsBox::timerEvent(QTimerEvent* event) {
-    if (event->timerId() != m_autoScroll.timerId()) {
+    if (event->timerId() != autoScroll_.timerId()) {
         QAbstractScrollArea::timerEvent(event);
         return;
     }
-    verticalScrollBar()->triggerAction(m_dragPoint.y() < 0 ? QAbstractSlider::SliderSingleStepSub
-                                                           : QAbstractSlider::SliderSingleStepAdd);
-    moveCursorTo(positionAt(m_dragPoint), true);
+    verticalScrollBar()->triggerAction(dragPoint_.y() < 0 ? QAbstractSlider::SliderSingleStepSub
+                                                          : QAbstractSlider::SliderSingleStepAdd);
+    moveCursorTo(positionAt(dragPoint_), true);
 }
 
 void ResultsBox::scrollContentsBy(int, int) {
@@ -235,7 +235,7 @@ int ResultsBox::firstLine() const {
 }
 
 int ResultsBox::visibleLines() const {
-    return std::max(1, (viewport()->height() - 2 * kMargin) / m_lineHeight);
+    return std::max(1, (viewport()->height() - 2 * kMargin) / lineHeight_);
 }
 
 bool ResultsBox::handlesKey(const QKeyEvent* event) const {
@@ -245,13 +245,13 @@ bool ResultsBox::handlesKey(const QKeyEvent* event) const {
 
 std::optional<int> ResultsBox::selectionTarget(const QKeyEvent* event) const {
     if (event->matches(QKeySequence::SelectNextChar))
-        return m_layout.nextPosition(m_cursor);
+        return layout_.nextPosition(cursor_);
     if (event->matches(QKeySequence::SelectPreviousChar))
-        return m_layout.previousPosition(m_cursor);
+        return layout_.previousPosition(cursor_);
     if (event->matches(QKeySequence::SelectNextWord))
-        return skipForward(m_layout.text(), skipForward(m_layout.text(), m_cursor, true), false);
+        return skipForward(layout_.text(), skipForward(layout_.text(), cursor_, true), false);
     if (event->matches(QKeySequence::SelectPreviousWord))
-        return skipBackward(m_layout.text(), skipBackward(m_layout.text(), m_cursor, false), true);
+        return skipBackward(layout_.text(), skipBackward(layout_.text(), cursor_, false), true);
     if (event->matches(QKeySequence::SelectNextLine))
         return lineMoved(1);
     if (event->matches(QKeySequence::SelectPreviousLine))
@@ -261,49 +261,49 @@ std::optional<int> ResultsBox::selectionTarget(const QKeyEvent* event) const {
     if (event->matches(QKeySequence::SelectPreviousPage))
         return lineMoved(-visibleLines());
     if (event->matches(QKeySequence::SelectStartOfLine))
-        return m_layout.lineStart(m_layout.lineAt(m_cursor));
+        return layout_.lineStart(layout_.lineAt(cursor_));
     if (event->matches(QKeySequence::SelectEndOfLine))
-        return m_layout.lineEnd(m_layout.lineAt(m_cursor));
+        return layout_.lineEnd(layout_.lineAt(cursor_));
     if (event->matches(QKeySequence::SelectStartOfDocument))
         return 0;
     if (event->matches(QKeySequence::SelectEndOfDocument))
-        return static_cast<int>(m_layout.text().size());
+        return static_cast<int>(layout_.text().size());
     return std::nullopt;
 }
 
 // The position `lines` lines below (or above) the cursor at the same distance from the left,
 // or the end (or start) of the text when there are not that many lines.
 int ResultsBox::lineMoved(int lines) const {
-    const int line = m_layout.lineAt(m_cursor);
+    const int line = layout_.lineAt(cursor_);
     const int target = line + lines;
     if (target < 0)
         return 0;
-    if (target >= m_layout.lineCount())
-        return static_cast<int>(m_layout.text().size());
-    return m_layout.positionAt(target, m_layout.x(line, m_cursor));
+    if (target >= layout_.lineCount())
+        return static_cast<int>(layout_.text().size());
+    return layout_.positionAt(target, layout_.x(line, cursor_));
 }
 
 int ResultsBox::positionAt(QPoint point) const {
-    const int lastShown = std::min(firstLine() + visibleLines(), m_layout.lineCount() - 1);
-    const int line = std::clamp(firstLine() + (point.y() - kMargin) / m_lineHeight, firstLine(), lastShown);
-    return m_layout.positionAt(line, point.x() - kMargin);
+    const int lastShown = std::min(firstLine() + visibleLines(), layout_.lineCount() - 1);
+    const int line = std::clamp(firstLine() + (point.y() - kMargin) / lineHeight_, firstLine(), lastShown);
+    return layout_.positionAt(line, point.x() - kMargin);
 }
 
 void ResultsBox::moveCursorTo(int position, bool keepAnchor) {
-    m_cursor = position;
+    cursor_ = position;
     if (!keepAnchor)
-        m_anchor = position;
+        anchor_ = position;
     selectionChanged();
 }
 
 void ResultsBox::selectionChanged() {
-    m_copyAction->setEnabled(selectionStart() < selectionEnd());
-    m_selectAllAction->setEnabled(!m_layout.text().isEmpty());
+    copyAction_->setEnabled(selectionStart() < selectionEnd());
+    selectAllAction_->setEnabled(!layout_.text().isEmpty());
     viewport()->update();
 }
 
 void ResultsBox::ensureVisible(int position) {
-    const int line = m_layout.lineAt(position);
+    const int line = layout_.lineAt(position);
     if (line < firstLine())
         verticalScrollBar()->setValue(line);
     else if (line >= firstLine() + visibleLines())
@@ -313,20 +313,20 @@ void ResultsBox::ensureVisible(int position) {
 void ResultsBox::applyFont() {
     const QFont font = drawingFont(this->font());
     const QFontMetrics metrics(font);
-    m_lineHeight = std::max(1, metrics.lineSpacing());
-    m_ascent = metrics.ascent();
-    m_breakWidth = QFontMetricsF(font).horizontalAdvance(u' ');
-    m_layout.setFont(font);
+    lineHeight_ = std::max(1, metrics.lineSpacing());
+    ascent_ = metrics.ascent();
+    breakWidth_ = QFontMetricsF(font).horizontalAdvance(u' ');
+    layout_.setFont(font);
 }
 
 // The position at the start of the top line, to keep in view when the lines change.
 int ResultsBox::topPosition() const {
-    return m_layout.lineStart(std::min(firstLine(), m_layout.lineCount() - 1));
+    return layout_.lineStart(std::min(firstLine(), layout_.lineCount() - 1));
 }
 
 void ResultsBox::scrollBackTo(int topPosition) {
     updateScrollBar();
-    verticalScrollBar()->setValue(m_layout.lineAt(topPosition));
+    verticalScrollBar()->setValue(layout_.lineAt(topPosition));
     viewport()->update();
 }
 
@@ -334,25 +334,25 @@ void ResultsBox::updateScrollBar() {
     QScrollBar* bar = verticalScrollBar();
     bar->setSingleStep(1);
     bar->setPageStep(visibleLines());
-    bar->setRange(0, std::max(0, m_layout.lineCount() - visibleLines()));
+    bar->setRange(0, std::max(0, layout_.lineCount() - visibleLines()));
 }
 
 void ResultsBox::paintLine(QPainter& painter, int line, int top) const {
-    const int start = m_layout.lineStart(line);
-    const int end = m_layout.lineEnd(line);
+    const int start = layout_.lineStart(line);
+    const int end = layout_.lineEnd(line);
     const int from = std::clamp(selectionStart(), start, end);
     const int to = std::clamp(selectionEnd(), start, end);
     // A selected line break shows as a blank's width of highlight.
     const bool breakSelected =
-        end < m_layout.nextLineStart(line) && selectionStart() <= end && selectionEnd() > end;
-    const qreal baseline = top + m_ascent;
+        end < layout_.nextLineStart(line) && selectionStart() <= end && selectionEnd() > end;
+    const qreal baseline = top + ascent_;
     const QPalette& colours = palette();
 
     painter.setPen(colours.color(QPalette::Text));
     qreal x = drawRun(painter, start, from, kMargin, baseline);
     if (from < to || breakSelected) {
-        const qreal width = m_layout.width(from, to) + (breakSelected ? m_breakWidth : 0);
-        painter.fillRect(QRectF(x, top, width, m_lineHeight), colours.color(QPalette::Highlight));
+        const qreal width = layout_.width(from, to) + (breakSelected ? breakWidth_ : 0);
+        painter.fillRect(QRectF(x, top, width, lineHeight_), colours.color(QPalette::Highlight));
         painter.setPen(colours.color(QPalette::HighlightedText));
         x = drawRun(painter, from, to, x, baseline);
         painter.setPen(colours.color(QPalette::Text));
@@ -363,16 +363,16 @@ void ResultsBox::paintLine(QPainter& painter, int line, int top) const {
 // Draws the characters from `from` to `to` of one line starting at `x` and returns where they
 // end; tabs are skipped over by their fixed advance rather than drawn.
 qreal ResultsBox::drawRun(QPainter& painter, int from, int to, qreal x, qreal baseline) const {
-    const QString& text = m_layout.text();
+    const QString& text = layout_.text();
     while (from < to) {
         const qsizetype tab = QStringView(text).mid(from, to - from).indexOf(u'\t');
         const int pieceEnd = tab < 0 ? to : from + static_cast<int>(tab);
         if (pieceEnd > from) {
             painter.drawText(QPointF(x, baseline), text.mid(from, pieceEnd - from));
-            x += m_layout.width(from, pieceEnd);
+            x += layout_.width(from, pieceEnd);
         }
         if (pieceEnd < to)
-            x += m_layout.width(pieceEnd, pieceEnd + 1);
+            x += layout_.width(pieceEnd, pieceEnd + 1);
         from = pieceEnd + 1;
     }
     return x;

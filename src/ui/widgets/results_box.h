@@ -50,8 +50,8 @@ protected:
 private:
     int firstLine() const;
     int visibleLines() const;
-    int selectionStart() const { return std::min(m_anchor, m_cursor); }
-    int selectionEnd() const { return std::max(m_anchor, m_cursor); }
+    int selectionStart() const { return std::min(anchor_, cursor_); }
+    int selectionEnd() const { return std::max(anchor_, cursor_); }
     bool handlesKey(const QKeyEvent* event) const;
     std::optional<int> selectionTarget(const QKeyEvent* event) const;
     int lineMoved(int lines) const;
@@ -66,15 +66,15 @@ private:
     void paintLine(QPainter& painter, int line, int top) const;
     qreal drawRun(QPainter& painter, int from, int to, qreal x, qreal baseline) const;
 
-    ResultsBoxLayout m_layout;
-    int m_lineHeight = 1;
-    int m_ascent = 0;
-    qreal m_breakWidth = 0;
-    int m_anchor = 0;
-    int m_cursor = 0;
-    bool m_dragging = false;
-    QPoint m_dragPoint;
-    QBasicTimer m_autoScroll;
-    QAction* m_copyAction;
-    QAction* m_selectAllAction;
+    ResultsBoxLayout layout_;
+    int lineHeight_ = 1;
+    int ascent_ = 0;
+    qreal breakWidth_ = 0;
+    int anchor_ = 0;
+    int cursor_ = 0;
+    bool dragging_ = false;
+    QPoint dragPoint_;
+    QBasicTimer autoScroll_;
+    QAction* copyAction_;
+    QAction* selectAllAction_;
 };

@@ -12,62 +12,61 @@ bool isBreak(char16_t c) {
 
 } // namespace
 
-ResultsBoxLayout::ResultsBoxLayout(const QFont& font) : m_metrics(font) {
+ResultsBoxLayout::ResultsBoxLayout(const QFont& font) : metrics_(font) {
     setFont(font);
 }
 
 void ResultsBoxLayout::setFont(const QFont& font) {
-    m_font = font;
-    m_metrics = QFontMetricsF(font);
-    for (std::size_t c = 0; c < m_latin1Advances.size(); ++c)
-        m_latin1Advances[c] = m_metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
-    m_latin1Advances[u'\t'] = kTabWidthInSpaces * m_latin1Advances[u' '];
-    m_latin1Advances[u'\n'] = 0;
-    m_latin1Advances[u'\r'] = 0;
-    m_otherAdvances.clear();
+    font_ = font;
+    metrics_ = QFontMetricsF(font);
+    for (std::size_t c = 0; c < latin1Advances_.size(); ++c)
+        latin1Advances_[c] = metrics_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    latin1Advances_[u'\t'] = kTabWidthInSpaces * latin1Advances_[u' '];
+    latin1Advances_[u'\n'] = 0;
+    latin1Advances_[u'\r'] = 0;
+    otherAdvances_.clear();
     relayout();
 }
 
 void ResultsBoxLayout::setText(const QString& text) {
-    m_text = text;
+    text_ = text;
     relayout();
 }
 
 void ResultsBoxLayout::setWidth(qreal width) {
-    if (width == m_width)
+    if (width == width_)
         return;
-    m_width = width;
+    width_ = width;
     relayout();
 }
 
 qreal ResultsBoxLayout::advance(int position, int* length) const {
-    const char16_t c = m_text[position].unicode();
+    const char16_t c = text_[position].unicode();
     *length = 1;
-    if (c < m_latin1Advances.size())
-        return m_latin1Advances[c];
+    if (c < latin1Advances_.size())
+        return latin1Advances_[c];
     char32_t codePoint = c;
-    if (QChar::isHighSurrogate(c) && position + 1 < m_text.size() && m_text[position + 1].isLowSurrogate()) {
-        codePoint = QChar::surrogateToUcs4(c, m_text[position + 1].unicode());
+    if (QChar::isHighSurrogate(c) && position + 1 < text_.size() && text_[position + 1].isLowSurrogate()) {
+        codePoint = QChar::surrogateToUcs4(c, text_[position + 1].unicode());
         *length = 2;
     }
-    auto cached = m_otherAdvances.constFind(codePoint);
-    if (cached == m_otherAdvances.constEnd())
-        cached =
-            m_otherAdvances.insert(codePoint, m_metrics.horizontalAdvance(m_text.mid(position, *length)));
+    auto cached = otherAdvances_.constFind(codePoint);
+    if (cached == otherAdvances_.constEnd())
+        cached = otherAdvances_.insert(codePoint, metrics_.horizontalAdvance(text_.mid(position, *length)));
     return *cached;
 }
 
 void ResultsBoxLayout::relayout() {
-    m_starts.clear();
-    m_starts.push_back(0);
-    const QChar* const text = m_text.constData();
-    const int size = static_cast<int>(m_text.size());
+    starts_.clear();
+    starts_.push_back(0);
+    const QChar* const text = text_.constData();
+    const int size = static_cast<int>(text_.size());
     int lineStart = 0;
     int wordStart = 0; // after the line's last blank: where it may wrap
     qreal lineWidth = 0;
     qreal wordWidth = 0;
     const auto startLine = [&](int position) {
-        m_starts.push_back(position);
+        starts_.push_back(position);
         lineStart = wordStart = position;
         lineWidth = wordWidth = 0;
     };
@@ -80,7 +79,7 @@ void ResultsBoxLayout::relayout() {
             continue;
         }
         int length = 1;
-        const qreal a = c < m_latin1Advances.size() ? m_latin1Advances[c] : advance(position, &length);
+        const qreal a = c < latin1Advances_.size() ? latin1Advances_[c] : advance(position, &length);
         if (c == u' ' || c == u'\t') {
             lineWidth += a;
             position += 1;
@@ -88,14 +87,14 @@ void ResultsBoxLayout::relayout() {
             wordWidth = 0;
             continue;
         }
-        if (lineWidth + a > m_width && position > lineStart) {
+        if (lineWidth + a > width_ && position > lineStart) {
             if (wordStart > lineStart) {
                 const qreal carried = wordWidth;
                 startLine(wordStart);
                 lineWidth = wordWidth = carried;
             }
             // A word wider than the whole line: break it at the edge.
-            if (lineWidth + a > m_width && position > lineStart)
+            if (lineWidth + a > width_ && position > lineStart)
                 startLine(position);
         }
         lineWidth += a;
@@ -105,21 +104,21 @@ void ResultsBoxLayout::relayout() {
 }
 
 int ResultsBoxLayout::nextLineStart(int line) const {
-    return line + 1 < lineCount() ? lineStart(line + 1) : static_cast<int>(m_text.size());
+    return line + 1 < lineCount() ? lineStart(line + 1) : static_cast<int>(text_.size());
 }
 
 int ResultsBoxLayout::lineEnd(int line) const {
     int end = nextLineStart(line);
-    if (end > lineStart(line) && m_text[end - 1] == u'\n')
+    if (end > lineStart(line) && text_[end - 1] == u'\n')
         --end;
-    if (end > lineStart(line) && m_text[end - 1] == u'\r')
+    if (end > lineStart(line) && text_[end - 1] == u'\r')
         --end;
     return end;
 }
 
 int ResultsBoxLayout::lineAt(int position) const {
-    const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), position);
-    return static_cast<int>(after - m_starts.begin()) - 1;
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
+    return static_cast<int>(after - starts_.begin()) - 1;
 }
 
 qreal ResultsBoxLayout::width(int from, int to) const {
@@ -148,20 +147,20 @@ int ResultsBoxLayout::positionAt(int line, qreal x) const {
 }
 
 int ResultsBoxLayout::nextPosition(int position) const {
-    if (position >= m_text.size())
-        return static_cast<int>(m_text.size());
-    const QChar c = m_text[position];
-    const bool hasNext = position + 1 < m_text.size();
-    const bool pair = hasNext && ((c == u'\r' && m_text[position + 1] == u'\n') ||
-                                  (c.isHighSurrogate() && m_text[position + 1].isLowSurrogate()));
+    if (position >= text_.size())
+        return static_cast<int>(text_.size());
+    const QChar c = text_[position];
+    const bool hasNext = position + 1 < text_.size();
+    const bool pair = hasNext && ((c == u'\r' && text_[position + 1] == u'\n') ||
+                                  (c.isHighSurrogate() && text_[position + 1].isLowSurrogate()));
     return position + (pair ? 2 : 1);
 }
 
 int ResultsBoxLayout::previousPosition(int position) const {
     if (position <= 0)
         return 0;
-    const QChar c = m_text[position - 1];
-    const bool pair = position >= 2 && ((c == u'\n' && m_text[position - 2] == u'\r') ||
-                                        (c.isLowSurrogate() && m_text[position - 2].isHighSurrogate()));
+    const QChar c = text_[position - 1];
+    const bool pair = position >= 2 && ((c == u'\n' && text_[position - 2] == u'\r') ||
+                                        (c.isLowSurrogate() && text_[position - 2].isHighSurrogate()));
     return position - (pair ? 2 : 1);
 }

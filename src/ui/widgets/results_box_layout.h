@@ -23,11 +23,11 @@ public:
     void setText(const QString& text);
     void setWidth(qreal width);
 
-    const QFont& font() const { return m_font; }
-    const QString& text() const { return m_text; }
+    const QFont& font() const { return font_; }
+    const QString& text() const { return text_; }
 
-    int lineCount() const { return static_cast<int>(m_starts.size()); }
-    int lineStart(int line) const { return m_starts[static_cast<std::size_t>(line)]; }
+    int lineCount() const { return static_cast<int>(starts_.size()); }
+    int lineStart(int line) const { return starts_[static_cast<std::size_t>(line)]; }
     // Where the line's characters end: before its line break, if it has one.
     int lineEnd(int line) const;
     // Where the next line starts, or the end of the text after the last line.
@@ -51,11 +51,11 @@ private:
     qreal advance(int position, int* length) const;
     void relayout();
 
-    QFont m_font;
-    QFontMetricsF m_metrics;
-    std::array<qreal, 256> m_latin1Advances{};
-    mutable QHash<char32_t, qreal> m_otherAdvances;
-    QString m_text;
-    qreal m_width = 0;
-    std::vector<int> m_starts;
+    QFont font_;
+    QFontMetricsF metrics_;
+    std::array<qreal, 256> latin1Advances_{};
+    mutable QHash<char32_t, qreal> otherAdvances_;
+    QString text_;
+    qreal width_ = 0;
+    std::vector<int> starts_;
 };
