@@ -102,6 +102,7 @@ void ResultsBox::ensureVisible(int position) {
 }
 
 QRect ResultsBox::characterRect(int position) const {
+    position = std::clamp(position, 0, static_cast<int>(layout_.text().size()));
     const int line = layout_.lineAt(position);
     const qreal left = kMargin + layout_.x(line, position);
     const int end = position < layout_.lineEnd(line) ? layout_.nextPosition(position) : position;

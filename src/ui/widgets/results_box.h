@@ -36,8 +36,8 @@ public:
     void setSelection(int anchor, int position);
     // Scrolls the least that shows the line holding `position`.
     void ensureVisible(int position);
-    // Where the character at `position` is drawn, in viewport coordinates; at a line break
-    // or at the end of the text, a rectangle of no width.
+    // Where the character at `position` (kept within the text) is drawn, in viewport
+    // coordinates; at a line break or at the end of the text, a rectangle of no width.
     QRect characterRect(int position) const;
     // The position of the character drawn at `point` of the viewport, or -1 if none is.
     int characterAt(QPoint point) const;
