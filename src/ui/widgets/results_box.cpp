@@ -1,5 +1,8 @@
 #include "ui/widgets/results_box.h"
 
+#include "ui/widgets/results_box_accessible.h"
+
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,6 +12,9 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStringView>
+#include <QStyle>
+#include <QStyleHints>
+#include <QtMath>
 
 #include <algorithm>
 #include <iterator>
@@ -19,27 +25,6 @@ namespace {
 constexpr int kMargin = 4;
 constexpr int kAutoScrollInterval = 50;
 
-struct ScrollKey {
-    QKeySequence::StandardKey key;
-    QAbstractSlider::SliderAction action;
-};
-
-// With no caret to move, the plain navigation keys scroll the view.
-constexpr ScrollKey kScrollKeys[] = {
-    {QKeySequence::MoveToNextLine, QAbstractSlider::SliderSingleStepAdd},
-    {QKeySequence::MoveToPreviousLine, QAbstractSlider::SliderSingleStepSub},
-    {QKeySequence::MoveToNextPage, QAbstractSlider::SliderPageStepAdd},
-    {QKeySequence::MoveToPreviousPage, QAbstractSlider::SliderPageStepSub},
-    {QKeySequence::MoveToStartOfDocument, QAbstractSlider::SliderToMinimum},
-    {QKeySequence::MoveToEndOfDocument, QAbstractSlider::SliderToMaximum},
-};
-
-const ScrollKey* findScrollKey(const QKeyEvent* event) {
-    const ScrollKey* found = std::find_if(std::begin(kScrollKeys), std::end(kScrollKeys),
-                                          [event](const ScrollKey& key) { return event->matches(key.key); });
-    return found == std::end(kScrollKeys) ? nullptr : found;
-}
-
 // Painting a line in one call must place every character where the layout's advance table
 // says, so the painter neither kerns nor shapes the simple scripts the box shows.
 QFont drawingFont(QFont font) {
@@ -48,29 +33,22 @@ QFont drawingFont(QFont font) {
     return font;
 }
 
-bool isWordCharacter(QChar c) {
-    return c.isLetterOrNumber() || c.isMark() || c == u'\'' || c == u'-';
-}
-
-// Moves from `position` over the characters that are part of a word, or with `word` false,
-// over those that are not.
-int skipForward(const QString& text, int position, bool word) {
-    while (position < text.size() && isWordCharacter(text[position]) == word)
-        ++position;
-    return position;
-}
-
-int skipBackward(const QString& text, int position, bool word) {
-    while (position > 0 && isWordCharacter(text[position - 1]) == word)
-        --position;
-    return position;
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
 }
 
 } // namespace
 
+struct ResultsBox::CaretKey {
+    QKeySequence::StandardKey move;
+    QKeySequence::StandardKey select;
+    Motion motion;
+};
+
 ResultsBox::ResultsBox(QWidget* parent)
     : QAbstractScrollArea(parent), layout_(drawingFont(font())), copyAction_(new QAction(tr("Copy"), this)),
       selectAllAction_(new QAction(tr("Select All"), this)) {
+    ResultsBoxAccessible::registerFactory();
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -83,19 +61,22 @@ ResultsBox::ResultsBox(QWidget* parent)
     addAction(copyAction_);
     addAction(selectAllAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    copyAction_->setEnabled(false);
+    selectAllAction_->setEnabled(false);
 
     applyFont();
-    selectionChanged();
 }
 
 void ResultsBox::setPlainText(const QString& text) {
+    const QString removed = layout_.text();
     layout_.setText(text);
-    anchor_ = cursor_ = 0;
     dragging_ = false;
     autoScroll_.stop();
     updateScrollBar();
     verticalScrollBar()->setValue(0);
-    selectionChanged();
+    selectAllAction_->setEnabled(!text.isEmpty());
+    announceText(removed);
+    select(0, 0);
     emit textChanged();
 }
 
@@ -107,14 +88,49 @@ QString ResultsBox::selectedText() const {
     return layout_.text().mid(selectionStart(), selectionEnd() - selectionStart());
 }
 
+void ResultsBox::setSelection(int anchor, int position) {
+    const int size = static_cast<int>(layout_.text().size());
+    select(std::clamp(anchor, 0, size), std::clamp(position, 0, size));
+}
+
+void ResultsBox::ensureVisible(int position) {
+    const int line = layout_.lineAt(position);
+    if (line < firstLine())
+        verticalScrollBar()->setValue(line);
+    else if (line >= firstLine() + visibleLines())
+        verticalScrollBar()->setValue(line - visibleLines() + 1);
+}
+
+QRect ResultsBox::characterRect(int position) const {
+    position = std::clamp(position, 0, static_cast<int>(layout_.text().size()));
+    const int line = layout_.lineAt(position);
+    const qreal left = kMargin + layout_.x(line, position);
+    const int end = position < layout_.lineEnd(line) ? layout_.nextPosition(position) : position;
+    const qreal right = left + layout_.width(position, end);
+    return QRect(qFloor(left), lineTop(line), qCeil(right) - qFloor(left), lineHeight_);
+}
+
+int ResultsBox::characterAt(QPoint point) const {
+    const qreal x = point.x() - kMargin;
+    const int y = point.y() - kMargin;
+    if (!viewport()->rect().contains(point) || x < 0 || y < 0)
+        return -1;
+    const int line = firstLine() + y / lineHeight_;
+    if (line >= layout_.lineCount())
+        return -1;
+    // The nearest place between two characters, then the character whose width holds `x`.
+    int position = layout_.positionAt(line, x);
+    if (position > layout_.lineStart(line) && layout_.x(line, position) > x)
+        position = layout_.previousPosition(position);
+    return position < layout_.lineEnd(line) ? position : -1;
+}
+
 void ResultsBox::clear() {
     setPlainText(QString());
 }
 
 void ResultsBox::selectAll() {
-    anchor_ = 0;
-    cursor_ = static_cast<int>(layout_.text().size());
-    selectionChanged();
+    select(0, static_cast<int>(layout_.text().size()));
 }
 
 void ResultsBox::copy() {
@@ -157,21 +173,31 @@ void ResultsBox::paintEvent(QPaintEvent* event) {
             paintLine(painter, line, top);
         top += lineHeight_;
     }
+    if (caretShown_)
+        painter.fillRect(caretRect(), palette().color(QPalette::Text));
 }
 
 void ResultsBox::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::SelectAll)) {
+    if (event->matches(QKeySequence::SelectAll))
         selectAll();
-    } else if (event->matches(QKeySequence::Copy)) {
+    else if (event->matches(QKeySequence::Copy))
         copy();
-    } else if (const std::optional<int> target = selectionTarget(event)) {
-        moveCursorTo(*target, true);
-        ensureVisible(cursor_);
-    } else if (const ScrollKey* key = findScrollKey(event)) {
-        verticalScrollBar()->triggerAction(key->action);
-    } else {
+    else if (const CaretKey* key = findCaretKey(event))
+        moveCaret(key->motion, event->matches(key->select));
+    else
         event->ignore();
-    }
+}
+
+void ResultsBox::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    restartCaretBlink();
+}
+
+void ResultsBox::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    caretBlink_.stop();
+    caretShown_ = false;
+    updateCaret();
 }
 
 void ResultsBox::mousePressEvent(QMouseEvent* event) {
@@ -210,20 +236,21 @@ void ResultsBox::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const int position = positionAt(event->position().toPoint());
-    anchor_ = skipBackward(layout_.text(), position, true);
-    cursor_ = skipForward(layout_.text(), position, true);
     dragging_ = false;
-    selectionChanged();
+    select(layout_.wordStart(position), layout_.wordEnd(position));
 }
 
 void ResultsBox::timerEvent(QTimerEvent* event) {
-    if (event->timerId() != autoScroll_.timerId()) {
+    if (event->timerId() == caretBlink_.timerId()) {
+        caretShown_ = !caretShown_;
+        updateCaret();
+    } else if (event->timerId() == autoScroll_.timerId()) {
+        verticalScrollBar()->triggerAction(dragPoint_.y() < 0 ? QAbstractSlider::SliderSingleStepSub
+                                                              : QAbstractSlider::SliderSingleStepAdd);
+        moveCursorTo(positionAt(dragPoint_), true);
+    } else {
         QAbstractScrollArea::timerEvent(event);
-        return;
     }
-    verticalScrollBar()->triggerAction(dragPoint_.y() < 0 ? QAbstractSlider::SliderSingleStepSub
-                                                          : QAbstractSlider::SliderSingleStepAdd);
-    moveCursorTo(positionAt(dragPoint_), true);
 }
 
 void ResultsBox::scrollContentsBy(int, int) {
@@ -238,49 +265,106 @@ int ResultsBox::visibleLines() const {
     return std::max(1, (viewport()->height() - 2 * kMargin) / lineHeight_);
 }
 
+int ResultsBox::lineTop(int line) const {
+    return kMargin + (line - firstLine()) * lineHeight_;
+}
+
+const ResultsBox::CaretKey* ResultsBox::findCaretKey(const QKeyEvent* event) {
+    static constexpr CaretKey keys[] = {
+        {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, Motion::NextCharacter},
+        {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar, Motion::PreviousCharacter},
+        {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, Motion::NextWord},
+        {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, Motion::PreviousWord},
+        {QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, Motion::NextLine},
+        {QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, Motion::PreviousLine},
+        {QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, Motion::NextPage},
+        {QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage, Motion::PreviousPage},
+        {QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine, Motion::StartOfLine},
+        {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, Motion::EndOfLine},
+        {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, Motion::StartOfText},
+        {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, Motion::EndOfText},
+    };
+    const CaretKey* found = std::find_if(std::begin(keys), std::end(keys), [event](const CaretKey& key) {
+        return event->matches(key.move) || event->matches(key.select);
+    });
+    return found == std::end(keys) ? nullptr : found;
+}
+
 bool ResultsBox::handlesKey(const QKeyEvent* event) const {
     return event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy) ||
-           selectionTarget(event) || findScrollKey(event);
+           findCaretKey(event);
 }
 
-std::optional<int> ResultsBox::selectionTarget(const QKeyEvent* event) const {
-    if (event->matches(QKeySequence::SelectNextChar))
-        return layout_.nextPosition(cursor_);
-    if (event->matches(QKeySequence::SelectPreviousChar))
-        return layout_.previousPosition(cursor_);
-    if (event->matches(QKeySequence::SelectNextWord))
-        return skipForward(layout_.text(), skipForward(layout_.text(), cursor_, true), false);
-    if (event->matches(QKeySequence::SelectPreviousWord))
-        return skipBackward(layout_.text(), skipBackward(layout_.text(), cursor_, false), true);
-    if (event->matches(QKeySequence::SelectNextLine))
-        return lineMoved(1);
-    if (event->matches(QKeySequence::SelectPreviousLine))
-        return lineMoved(-1);
-    if (event->matches(QKeySequence::SelectNextPage))
-        return lineMoved(visibleLines());
-    if (event->matches(QKeySequence::SelectPreviousPage))
-        return lineMoved(-visibleLines());
-    if (event->matches(QKeySequence::SelectStartOfLine))
-        return layout_.lineStart(layout_.lineAt(cursor_));
-    if (event->matches(QKeySequence::SelectEndOfLine))
-        return layout_.lineEnd(layout_.lineAt(cursor_));
-    if (event->matches(QKeySequence::SelectStartOfDocument))
-        return 0;
-    if (event->matches(QKeySequence::SelectEndOfDocument))
-        return static_cast<int>(layout_.text().size());
-    return std::nullopt;
+void ResultsBox::moveCaret(Motion motion, bool keepAnchor) {
+    const bool byPage = motion == Motion::NextPage || motion == Motion::PreviousPage;
+    const bool vertical = byPage || motion == Motion::NextLine || motion == Motion::PreviousLine;
+    const bool selection = selectionStart() < selectionEnd();
+    int target;
+    // Left and Right without Shift leave a selection at its start or its end, as editors do.
+    if (!keepAnchor && selection && motion == Motion::NextCharacter)
+        target = selectionEnd();
+    else if (!keepAnchor && selection && motion == Motion::PreviousCharacter)
+        target = selectionStart();
+    else
+        target = motionTarget(motion);
+    const qreal goal = vertical ? goalX_ : -1;
+    moveCursorTo(target, keepAnchor);
+    goalX_ = goal;
+    // A page of lines further, the view follows by as much, so the caret keeps its place in it.
+    if (byPage)
+        verticalScrollBar()->setValue(firstLine() + (motion == Motion::NextPage ? 1 : -1) * visibleLines());
+    ensureVisible(cursor_);
 }
 
-// The position `lines` lines below (or above) the cursor at the same distance from the left,
-// or the end (or start) of the text when there are not that many lines.
-int ResultsBox::lineMoved(int lines) const {
+int ResultsBox::motionTarget(Motion motion) {
     const int line = layout_.lineAt(cursor_);
+    switch (motion) {
+    case Motion::NextCharacter:
+        return layout_.nextPosition(cursor_);
+    case Motion::PreviousCharacter:
+        return layout_.previousPosition(cursor_);
+    case Motion::NextWord:
+        return layout_.nextWordStart(cursor_);
+    case Motion::PreviousWord:
+        return layout_.previousWordStart(cursor_);
+    case Motion::NextLine:
+        return lineMoved(1);
+    case Motion::PreviousLine:
+        return lineMoved(-1);
+    case Motion::NextPage:
+        return lineMoved(visibleLines());
+    case Motion::PreviousPage:
+        return lineMoved(-visibleLines());
+    case Motion::StartOfLine:
+        return layout_.lineStart(line);
+    case Motion::EndOfLine: {
+        // A line that wraps ends in the blank it wraps at; the caret stops before that blank,
+        // since the place after it is the start of the next line.
+        const int end = layout_.lineEnd(line);
+        const bool wraps = line + 1 < layout_.lineCount() && end == layout_.nextLineStart(line);
+        return wraps && end > layout_.lineStart(line) && isBlank(layout_.text()[end - 1]) ? end - 1 : end;
+    }
+    case Motion::StartOfText:
+        return 0;
+    case Motion::EndOfText:
+        return static_cast<int>(layout_.text().size());
+    }
+    return cursor_;
+}
+
+// The position `lines` lines below (or above) the caret, as near as the line allows to where
+// the caret stood when it began to move up or down; the end (or the start) of the text when
+// there are not that many lines.
+int ResultsBox::lineMoved(int lines) {
+    const int line = layout_.lineAt(cursor_);
+    if (goalX_ < 0)
+        goalX_ = layout_.x(line, cursor_);
     const int target = line + lines;
     if (target < 0)
         return 0;
     if (target >= layout_.lineCount())
         return static_cast<int>(layout_.text().size());
-    return layout_.positionAt(target, layout_.x(line, cursor_));
+    return layout_.positionAt(target, goalX_);
 }
 
 int ResultsBox::positionAt(QPoint point) const {
@@ -290,24 +374,71 @@ int ResultsBox::positionAt(QPoint point) const {
 }
 
 void ResultsBox::moveCursorTo(int position, bool keepAnchor) {
+    select(keepAnchor ? anchor_ : position, position);
+}
+
+// Every change of the caret or the selection comes here.
+void ResultsBox::select(int anchor, int position) {
+    const int oldStart = selectionStart();
+    const int oldEnd = selectionEnd();
+    const int oldCursor = cursor_;
+    anchor_ = anchor;
     cursor_ = position;
-    if (!keepAnchor)
-        anchor_ = position;
-    selectionChanged();
-}
-
-void ResultsBox::selectionChanged() {
+    goalX_ = -1;
     copyAction_->setEnabled(selectionStart() < selectionEnd());
-    selectAllAction_->setEnabled(!layout_.text().isEmpty());
+    restartCaretBlink();
     viewport()->update();
+    if (!QAccessible::isActive())
+        return;
+    const bool hadSelection = oldStart < oldEnd;
+    if ((hadSelection || selectionStart() < selectionEnd()) &&
+        (oldStart != selectionStart() || oldEnd != selectionEnd())) {
+        QAccessibleTextSelectionEvent event(this, selectionStart(), selectionEnd());
+        event.setCursorPosition(cursor_);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (cursor_ != oldCursor) {
+        QAccessibleTextCursorEvent event(this, cursor_);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
-void ResultsBox::ensureVisible(int position) {
-    const int line = layout_.lineAt(position);
-    if (line < firstLine())
-        verticalScrollBar()->setValue(line);
-    else if (line >= firstLine() + visibleLines())
-        verticalScrollBar()->setValue(line - visibleLines() + 1);
+// Tells screen readers that the text `removed` has given way to the box's text: at-spi knows
+// no replacement, only removal and insertion.
+void ResultsBox::announceText(const QString& removed) {
+    if (!QAccessible::isActive())
+        return;
+    if (!removed.isEmpty()) {
+        QAccessibleTextRemoveEvent event(this, 0, removed);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (!layout_.text().isEmpty()) {
+        QAccessibleTextInsertEvent event(this, 0, layout_.text());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QRect ResultsBox::caretRect() const {
+    const QRect character = characterRect(cursor_);
+    return QRect(character.topLeft(),
+                 QSize(style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this), character.height()));
+}
+
+// Shows the caret, while the box has the focus, and blinks it at the desktop's pace from now on.
+void ResultsBox::restartCaretBlink() {
+    if (!hasFocus())
+        return;
+    caretShown_ = true;
+    const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+    if (flashTime >= 2)
+        caretBlink_.start(flashTime / 2, this);
+    else
+        caretBlink_.stop();
+    updateCaret();
+}
+
+void ResultsBox::updateCaret() {
+    viewport()->update(caretRect());
 }
 
 void ResultsBox::applyFont() {

@@ -10,6 +10,24 @@ bool isBreak(char16_t c) {
     return c == u'\n' || c == u'\r';
 }
 
+bool isWordCharacter(QChar c) {
+    return c.isLetterOrNumber() || c.isMark() || c == u'\'' || c == u'-';
+}
+
+// Moves from `position` over the characters that are part of a word, or with `word` false,
+// over those that are not.
+int skipForward(const QString& text, int position, bool word) {
+    while (position < text.size() && isWordCharacter(text[position]) == word)
+        ++position;
+    return position;
+}
+
+int skipBackward(const QString& text, int position, bool word) {
+    while (position > 0 && isWordCharacter(text[position - 1]) == word)
+        --position;
+    return position;
+}
+
 } // namespace
 
 ResultsBoxLayout::ResultsBoxLayout(const QFont& font) : metrics_(font) {
@@ -163,4 +181,20 @@ int ResultsBoxLayout::previousPosition(int position) const {
     const bool pair = position >= 2 && ((c == u'\n' && text_[position - 2] == u'\r') ||
                                         (c.isLowSurrogate() && text_[position - 2].isHighSurrogate()));
     return position - (pair ? 2 : 1);
+}
+
+int ResultsBoxLayout::wordStart(int position) const {
+    return skipBackward(text_, position, true);
+}
+
+int ResultsBoxLayout::wordEnd(int position) const {
+    return skipForward(text_, position, true);
+}
+
+int ResultsBoxLayout::nextWordStart(int position) const {
+    return skipForward(text_, skipForward(text_, position, true), false);
+}
+
+int ResultsBoxLayout::previousWordStart(int position) const {
+    return skipBackward(text_, skipBackward(text_, position, false), true);
 }

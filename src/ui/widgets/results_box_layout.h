@@ -46,6 +46,15 @@ public:
     int nextPosition(int position) const;
     int previousPosition(int position) const;
 
+    // Words are runs of letters, digits, marks, apostrophes and hyphens. The start and the end
+    // of the word around `position` (`position` itself where there is none).
+    int wordStart(int position) const;
+    int wordEnd(int position) const;
+    // The start of the next word after `position`, or the end of the text.
+    int nextWordStart(int position) const;
+    // The start of the word before `position`, or 0.
+    int previousWordStart(int position) const;
+
 private:
     // The advance of the character at `position` and how many code units it takes.
     qreal advance(int position, int* length) const;

@@ -1,3 +1,4 @@
+#include "ui/widgets/monospaced_box.h"
 #include "ui/widgets/results_box.h"
 #include "ui/widgets/results_box_layout.h"
 
@@ -19,49 +20,10 @@ Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
-// A monospaced font, so that a width in columns and the line starts can be checked by
-// counting characters; its advance comes from the font itself.
-QFont monospaced() {
-    QFont font("Liberation Mono");
-    font.setPixelSize(10);
-    return font;
-}
-
-qreal columnAdvance() {
-    return QFontMetricsF(monospaced()).horizontalAdvance(u'a');
-}
-
-// `columns` character advances summed one by one, as the layout sums them, so that a width
-// of whole columns fits a line of that many characters exactly.
-qreal widthOfColumns(double columns) {
-    qreal width = 0;
-    int whole = static_cast<int>(columns);
-    for (int i = 0; i < whole; ++i)
-        width += columnAdvance();
-    return width + (columns - whole) * columnAdvance();
-}
-
-// Shows `box` in the monospaced font with a viewport of the given size.
-void showBox(ResultsBox& box, QSize viewport) {
-    box.setFont(monospaced());
-    box.resize(300, 200);
-    box.show();
-    box.resize(viewport + box.size() - box.viewport()->size());
-    QCOMPARE(box.viewport()->size(), viewport);
-}
-
 // The middle of a text line's height, `line` lines below the top of the viewport.
 int lineMiddle(const ResultsBox& box, int line) {
     const int height = QFontMetrics(box.font()).lineSpacing();
     return line * height + height / 2 + 2;
-}
-
-QString numberedLines(int count) {
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text += QStringLiteral("line %1\n").arg(i);
-    text.chop(1);
-    return text;
 }
 
 // Opens the box's context menu and chooses the entry `text`; false if there is none enabled.
@@ -91,6 +53,20 @@ bool chooseFromContextMenu(ResultsBox& box, const QString& text) {
     return chosen;
 }
 
+using KeyPresses = std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+
+QTestEventList keys(KeyPresses presses) {
+    QTestEventList events;
+    for (const auto& [key, modifiers] : presses)
+        events.addKeyClick(key, modifiers);
+    return events;
+}
+
+constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
+constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+constexpr Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
 } // namespace
 
 class TestResultsBox : public QObject {
@@ -111,8 +87,9 @@ private slots:
     void selectAllAndCopy();
     void copyWithoutSelectionKeepsClipboard();
     void typingChangesNothing();
-    void keyboardScrolling_data();
-    void keyboardScrolling();
+    void caretKeys_data();
+    void caretKeys();
+    void caretShownWhileFocused();
     void scrollingToTheEndShowsTheLastLine();
     void wheelScrollsByLines();
     void keyboardSelection_data();
@@ -198,7 +175,7 @@ void TestResultsBox::scrollRangeCoversTheText() {
 
     ResultsBox box;
     // 30 columns and the margins, narrower than the 31 the next word would need.
-    showBox(box, QSize(qRound(widthOfColumns(30.5)) + 8, 100));
+    showBox(box, viewportOf(30.5, 8));
     box.setPlainText(QStringLiteral("abcd, ").repeated(words));
 
     const QScrollBar* bar = box.verticalScrollBar();
@@ -318,41 +295,117 @@ void TestResultsBox::typingChangesNothing() {
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("pasted"));
 }
 
-void TestResultsBox::keyboardScrolling_data() {
-    QTest::addColumn<bool>("startAtEnd");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("endsAtEnd");
-    QTest::addColumn<int>("linesFurther");
-    QTest::addColumn<int>("pagesFurther");
+void TestResultsBox::caretKeys_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QTestEventList>("presses");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("topLine");
 
-    const int none = Qt::NoModifier;
-    const int ctrl = Qt::ControlModifier;
-    QTest::newRow("Down scrolls a line") << false << int(Qt::Key_Down) << none << false << 1 << 0;
-    QTest::newRow("Up at the top stays") << false << int(Qt::Key_Up) << none << false << 0 << 0;
-    QTest::newRow("Up from the end") << true << int(Qt::Key_Up) << none << true << -1 << 0;
-    QTest::newRow("Down at the end stays") << true << int(Qt::Key_Down) << none << true << 0 << 0;
-    QTest::newRow("Page Down scrolls a page") << false << int(Qt::Key_PageDown) << none << false << 0 << 1;
-    QTest::newRow("Page Up scrolls a page back") << true << int(Qt::Key_PageUp) << none << true << 0 << -1;
-    QTest::newRow("Ctrl+End to the end") << false << int(Qt::Key_End) << ctrl << true << 0 << 0;
-    QTest::newRow("Ctrl+Home back to the top") << true << int(Qt::Key_Home) << ctrl << false << 0 << 0;
+    // A hundred lines in a box that shows eight: the view can go down to line 92.
+    constexpr int page = 8;
+    constexpr int lastTop = 100 - page;
+    const QString lines = numberedLines(100);
+    const auto at = [&lines](int line, int column) {
+        return static_cast<int>(lines.indexOf(QStringLiteral("line %1").arg(line))) + column;
+    };
+    const int end = static_cast<int>(lines.size());
+    const QString shortLine = "abcdefgh\nab\nabcdefgh";
+    const QString wrapped = "asleep, elapse, please, "; // wraps after "elapse, "
+
+    QTest::newRow("Right, a character") << lines << keys({{Qt::Key_Right, kNone}}) << 1 << 0;
+    QTest::newRow("Left at the start stays") << lines << keys({{Qt::Key_Left, kNone}}) << 0 << 0;
+    QTest::newRow("Ctrl+Right to the next word") << lines << keys({{Qt::Key_Right, kCtrl}}) << at(0, 5) << 0;
+    QTest::newRow("Ctrl+Right over a line break")
+        << lines << keys({{Qt::Key_Right, kCtrl}, {Qt::Key_Right, kCtrl}}) << at(1, 0) << 0;
+    QTest::newRow("Ctrl+Left back to a word's start")
+        << lines << keys({{Qt::Key_End, kNone}, {Qt::Key_Left, kCtrl}}) << at(0, 5) << 0;
+    QTest::newRow("Down keeps the column")
+        << lines << keys({{Qt::Key_Right, kNone}, {Qt::Key_Right, kNone}, {Qt::Key_Down, kNone}}) << at(1, 2)
+        << 0;
+    QTest::newRow("Down below the view scrolls a line") << lines
+                                                        << keys({{Qt::Key_Down, kNone},
+                                                                 {Qt::Key_Down, kNone},
+                                                                 {Qt::Key_Down, kNone},
+                                                                 {Qt::Key_Down, kNone},
+                                                                 {Qt::Key_Down, kNone},
+                                                                 {Qt::Key_Down, kNone},
+                                                                 {Qt::Key_Down, kNone},
+                                                                 {Qt::Key_Down, kNone}})
+                                                        << at(page, 0) << 1;
+    QTest::newRow("Up on the first line stays") << lines << keys({{Qt::Key_Up, kNone}}) << 0 << 0;
+    QTest::newRow("End of the line") << lines << keys({{Qt::Key_Down, kNone}, {Qt::Key_End, kNone}})
+                                     << at(1, 6) << 0;
+    QTest::newRow("Home of the line")
+        << lines << keys({{Qt::Key_Down, kNone}, {Qt::Key_End, kNone}, {Qt::Key_Home, kNone}}) << at(1, 0)
+        << 0;
+    QTest::newRow("Page Down, a page of lines and the view with them")
+        << lines << keys({{Qt::Key_Right, kNone}, {Qt::Key_PageDown, kNone}}) << at(page, 1) << page;
+    QTest::newRow("Page Up from the end, a page back")
+        << lines << keys({{Qt::Key_End, kCtrl}, {Qt::Key_PageUp, kNone}}) << at(99 - page, 7)
+        << lastTop - page;
+    QTest::newRow("Page Down on the last page, to the end")
+        << lines << keys({{Qt::Key_End, kCtrl}, {Qt::Key_Up, kNone}, {Qt::Key_PageDown, kNone}}) << end
+        << lastTop;
+    QTest::newRow("Ctrl+End, the end of the text and the last page")
+        << lines << keys({{Qt::Key_End, kCtrl}}) << end << lastTop;
+    QTest::newRow("Ctrl+Home back to the start")
+        << lines << keys({{Qt::Key_End, kCtrl}, {Qt::Key_Home, kCtrl}}) << 0 << 0;
+    QTest::newRow("Down to a shorter line, its end")
+        << shortLine << keys({{Qt::Key_End, kNone}, {Qt::Key_Down, kNone}}) << 11 << 0;
+    QTest::newRow("Down past a shorter line, the column it started from")
+        << shortLine << keys({{Qt::Key_End, kNone}, {Qt::Key_Down, kNone}, {Qt::Key_Down, kNone}}) << 20 << 0;
+    QTest::newRow("Right leaves a selection at its end") << shortLine
+                                                         << keys({{Qt::Key_Right, kShift},
+                                                                  {Qt::Key_Right, kShift},
+                                                                  {Qt::Key_Right, kShift},
+                                                                  {Qt::Key_Right, kNone}})
+                                                         << 3 << 0;
+    QTest::newRow("Left leaves a selection at its start")
+        << shortLine
+        << keys({{Qt::Key_End, kNone}, {Qt::Key_Left, kShift}, {Qt::Key_Left, kShift}, {Qt::Key_Left, kNone}})
+        << 6 << 0;
+    QTest::newRow("End of a wrapped line, before the blank it wraps at")
+        << wrapped << keys({{Qt::Key_End, kNone}}) << 15 << 0;
 }
 
-void TestResultsBox::keyboardScrolling() {
-    QFETCH(bool, startAtEnd);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, endsAtEnd);
-    QFETCH(int, linesFurther);
-    QFETCH(int, pagesFurther);
+void TestResultsBox::caretKeys() {
+    QFETCH(QString, text);
+    QFETCH(QTestEventList, presses);
+    QFETCH(int, caret);
+    QFETCH(int, topLine);
 
     ResultsBox box;
-    showBox(box, QSize(200, 100));
-    box.setPlainText(numberedLines(100));
-    QScrollBar* bar = box.verticalScrollBar();
-    bar->setValue(startAtEnd ? bar->maximum() : 0);
-    QTest::keyClick(&box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(bar->value(), (endsAtEnd ? bar->maximum() : 0) + linesFurther + pagesFurther * bar->pageStep());
+    showBox(box, viewportOf(20.5, 8));
+    box.setPlainText(text);
+    presses.simulate(&box);
+    QCOMPARE(box.cursorPosition(), caret);
+    QCOMPARE(box.selectedText(), QString());
+    QCOMPARE(box.verticalScrollBar()->value(), topLine);
+}
+
+// The caret is drawn in the text colour while the box has the focus, blinking; a key that
+// moves it shows it at once.
+void TestResultsBox::caretShownWhileFocused() {
+    ResultsBox box;
+    showBox(box, viewportOf(20.5, 8));
+    box.setPlainText("asleep");
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.setFocus();
+    QVERIFY(box.hasFocus());
+    QTest::keyClick(&box, Qt::Key_End);
+    const QRect place = box.characterRect(6);
+    const auto caretShown = [&box, place] {
+        const QImage shown = box.viewport()->grab().toImage();
+        return shown.pixelColor(place.left(), place.center().y()) == box.palette().color(QPalette::Text);
+    };
+    QVERIFY(caretShown());
+    QTRY_VERIFY_WITH_TIMEOUT(!caretShown(), 5000);
+    QTest::keyClick(&box, Qt::Key_Left);
+    QTest::keyClick(&box, Qt::Key_Right);
+    QVERIFY(caretShown());
+    box.clearFocus();
+    QVERIFY(!caretShown());
 }
 
 void TestResultsBox::scrollingToTheEndShowsTheLastLine() {
@@ -389,38 +442,31 @@ void TestResultsBox::keyboardSelection_data() {
     QTest::addColumn<QTestEventList>("keys");
     QTest::addColumn<QString>("selected");
 
-    const auto keys = [](std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> presses) {
-        QTestEventList events;
-        for (const auto& [key, modifiers] : presses)
-            events.addKeyClick(key, modifiers);
-        return events;
-    };
-    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
-    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     const QString lines = "one\r\ntwo\nthree";
 
-    QTest::newRow("Shift+Right, a character") << "abc" << keys({{Qt::Key_Right, shift}}) << "a";
+    QTest::newRow("Shift+Right, a character") << "abc" << keys({{Qt::Key_Right, kShift}}) << "a";
     QTest::newRow("Shift+Right over a line break takes it whole")
-        << lines << keys({{Qt::Key_End, shift}, {Qt::Key_Right, shift}}) << "one\r\n";
+        << lines << keys({{Qt::Key_End, kShift}, {Qt::Key_Right, kShift}}) << "one\r\n";
     QTest::newRow("Shift+Right over a surrogate pair takes it whole")
-        << QString::fromUtf8("\U0001D538b") << keys({{Qt::Key_Right, shift}})
+        << QString::fromUtf8("\U0001D538b") << keys({{Qt::Key_Right, kShift}})
         << QString::fromUtf8("\U0001D538");
-    QTest::newRow("Shift+Left at the start selects nothing") << "abc" << keys({{Qt::Key_Left, shift}}) << "";
-    QTest::newRow("Shift+Down, a line and its break") << lines << keys({{Qt::Key_Down, shift}}) << "one\r\n";
+    QTest::newRow("Shift+Left at the start selects nothing") << "abc" << keys({{Qt::Key_Left, kShift}}) << "";
+    QTest::newRow("Shift+Down, a line and its break") << lines << keys({{Qt::Key_Down, kShift}}) << "one\r\n";
     QTest::newRow("Shift+Down twice")
-        << lines << keys({{Qt::Key_Down, shift}, {Qt::Key_Down, shift}}) << "one\r\ntwo\n";
+        << lines << keys({{Qt::Key_Down, kShift}, {Qt::Key_Down, kShift}}) << "one\r\ntwo\n";
     QTest::newRow("Shift+Down on the last line, to the end")
-        << lines << keys({{Qt::Key_Down, shift}, {Qt::Key_Down, shift}, {Qt::Key_Down, shift}}) << lines;
-    QTest::newRow("Shift+Up back again") << lines << keys({{Qt::Key_Down, shift}, {Qt::Key_Up, shift}}) << "";
-    QTest::newRow("Shift+End, the line without its break") << lines << keys({{Qt::Key_End, shift}}) << "one";
+        << lines << keys({{Qt::Key_Down, kShift}, {Qt::Key_Down, kShift}, {Qt::Key_Down, kShift}}) << lines;
+    QTest::newRow("Shift+Up back again")
+        << lines << keys({{Qt::Key_Down, kShift}, {Qt::Key_Up, kShift}}) << "";
+    QTest::newRow("Shift+End, the line without its break") << lines << keys({{Qt::Key_End, kShift}}) << "one";
     QTest::newRow("Ctrl+Shift+Right, a word and what follows it")
-        << "asleep, elapse" << keys({{Qt::Key_Right, ctrlShift}}) << "asleep, ";
+        << "asleep, elapse" << keys({{Qt::Key_Right, kCtrlShift}}) << "asleep, ";
     QTest::newRow("Ctrl+Shift+Left back to the last word's start")
-        << "asleep, elapse, please" << keys({{Qt::Key_End, ctrlShift}, {Qt::Key_Left, ctrlShift}})
+        << "asleep, elapse, please" << keys({{Qt::Key_End, kCtrlShift}, {Qt::Key_Left, kCtrlShift}})
         << "asleep, elapse, ";
-    QTest::newRow("Ctrl+Shift+End, all") << lines << keys({{Qt::Key_End, ctrlShift}}) << lines;
+    QTest::newRow("Ctrl+Shift+End, all") << lines << keys({{Qt::Key_End, kCtrlShift}}) << lines;
     QTest::newRow("Shift+Left from the end")
-        << lines << keys({{Qt::Key_End, ctrlShift}, {Qt::Key_Left, shift}}) << "one\r\ntwo\nthre";
+        << lines << keys({{Qt::Key_End, kCtrlShift}, {Qt::Key_Left, kShift}}) << "one\r\ntwo\nthre";
 }
 
 void TestResultsBox::keyboardSelection() {
@@ -443,7 +489,7 @@ void TestResultsBox::pageSelectionTakesAPageOfLines() {
     const int page = box.verticalScrollBar()->pageStep();
     QTest::keyClick(&box, Qt::Key_PageDown, Qt::ShiftModifier);
     QCOMPARE(box.selectedText(), text.left(text.indexOf(QStringLiteral("line %1").arg(page))));
-    QCOMPARE(box.verticalScrollBar()->value(), 1);
+    QCOMPARE(box.verticalScrollBar()->value(), page);
     QTest::keyClick(&box, Qt::Key_PageUp, Qt::ShiftModifier);
     QCOMPARE(box.selectedText(), QString());
 }
