@@ -174,6 +174,6 @@ void formain::showUnreadableWordList(const tovrel::FileError& error) {
     if (error.path == wordList_.shippedPath())
         message +=
             QStringLiteral(" Tovrel 2 looks for its word list dictionary.txt in the same folder as the "
-                           "program, then in share/tovrel2 beside that folder.");
+                           "program, else in ../share/tovrel2 from that folder.");
     desktop_.showMessage(this, message);
 }
