@@ -22,7 +22,7 @@ constexpr char kUsage[] =
     "  extended-partial   words at least as long as WORD made only of its characters\n"
     "\n"
     "Options:\n"
-    "  --dictionary PATH  the word list to search (default: Tovrel 2's own list, with the words you added)\n"
+    "  --dictionary PATH  the word list to search (default: its own, with your added words)\n"
     "  --count            print only the number of matching words\n"
     "  --help             print this text\n"
     "\n"
