@@ -10,10 +10,11 @@ function(tovrel_add_man_page source)
   set(roff ${CMAKE_BINARY_DIR}/man/${page})
   add_custom_command(OUTPUT ${roff}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-    COMMAND sh -c "'${TOVREL_SCDOC}' < '${CMAKE_SOURCE_DIR}/${source}' > '${roff}'"
+    COMMAND ${TOVREL_SCDOC} < ${CMAKE_SOURCE_DIR}/${source} > ${roff}
     COMMAND gzip -9nf ${roff}
     DEPENDS ${CMAKE_SOURCE_DIR}/${source}
-    COMMENT "Manual page ${page}")
+    COMMENT "Manual page ${page}"
+    VERBATIM)
   add_custom_target(man-${page} ALL DEPENDS ${roff}.gz)
   if(arg_COMPONENT)
     install(FILES ${roff}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section} COMPONENT ${arg_COMPONENT})

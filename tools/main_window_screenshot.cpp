@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     installFontSubstitutions();
 
     SystemDesktop desktop;
-    formain window(QString::fromLocal8Bit(argv[1]), desktop);
+    formain window(std::string(argv[1]), desktop);
     window.resize(1050, 712 + window.menuBar()->sizeHint().height());
     window.show();
     window.Text2->setText(QStringLiteral("ealpes"));

@@ -231,7 +231,7 @@ int main(int argc, char* argv[]) {
     const std::string dictionary = QFile::encodeName(dictionaryPath).toStdString();
 
     RecordingDesktop desktop;
-    formain window(dictionaryPath, desktop);
+    formain window(dictionary, desktop);
     window.show();
     QPlainTextEdit baseline;
     baseline.setReadOnly(true);

@@ -1,4 +1,4 @@
-#include "ui/framework/dictionary_location.h"
+#include "core/wordlist/word_list_location.h"
 #include "ui/framework/font_substitutions.h"
 #include "ui/framework/system_desktop.h"
 #include "ui/windows/main/formain.h"
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     // The splash opens first and hands over to the main window at its last tick.
     auto* splash = new afSplash([&] {
         if (!mainWindow)
-            mainWindow = std::make_unique<formain>(dictionaryBesideProgram(), desktop);
+            mainWindow = std::make_unique<formain>(tovrel::locateWordList(), desktop);
         mainWindow->bringToFront();
     });
     splash->show();

@@ -22,7 +22,7 @@ constexpr char kUsage[] =
     "  extended-partial   words at least as long as WORD made only of its characters\n"
     "\n"
     "Options:\n"
-    "  --dictionary PATH  the word list to search (default: dictionary.txt beside this program)\n"
+    "  --dictionary PATH  the word list to search (default: its own, with your added words)\n"
     "  --count            print only the number of matching words\n"
     "  --help             print this text\n"
     "\n"
@@ -57,9 +57,9 @@ private:
 
 } // namespace
 
-int runFindCommand(const std::vector<std::string>& arguments, const std::string& defaultDictionary,
-                   std::ostream& out, std::ostream& err) {
-    std::string dictionary = defaultDictionary;
+int runFindCommand(const std::vector<std::string>& arguments, const WordList& defaultList, std::ostream& out,
+                   std::ostream& err) {
+    WordList dictionary = defaultList;
     Listing listing = Listing::Text;
     std::vector<std::string> operands;
     bool onlyOperands = false;

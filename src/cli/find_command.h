@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/wordlist/word_list.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -8,9 +10,10 @@ namespace tovrel {
 
 // tovrel2-find [--dictionary PATH] [--count] MODE WORD
 // Prints what the results box would hold after the search (or, with --count,
-// the number of matches). Returns the exit status: 0 done, 1 the word list
-// could not be read, 2 a word or arguments that cannot be searched.
-int runFindCommand(const std::vector<std::string>& arguments, const std::string& defaultDictionary,
-                   std::ostream& out, std::ostream& err);
+// the number of matches); without --dictionary it searches `defaultList`.
+// Returns the exit status: 0 done, 1 the word list could not be read, 2 a
+// word or arguments that cannot be searched.
+int runFindCommand(const std::vector<std::string>& arguments, const WordList& defaultList, std::ostream& out,
+                   std::ostream& err);
 
 } // namespace tovrel

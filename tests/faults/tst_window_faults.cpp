@@ -22,7 +22,7 @@ namespace {
 namespace messages = tovrel::messages;
 
 std::unique_ptr<formain> openWindow(const std::string& path, Desktop& desktop) {
-    auto window = std::make_unique<formain>(QString::fromStdString(path), desktop);
+    auto window = std::make_unique<formain>(path, desktop);
     window->show();
     return window;
 }

@@ -1,6 +1,7 @@
 #include "core/game/word_draw.h"
 
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/word_list.h"
 
 #include <cmath>
 
@@ -15,11 +16,15 @@ int drawOffset(float random) {
     return roundHalfToEven(random * 10000.0f);
 }
 
-std::string recordAt(RecordReader& reader, std::uint64_t n) {
-    std::string word;
-    for (std::uint64_t read = 0; read <= n && !reader.atEnd(); ++read)
-        word.assign(reader.next());
-    return word;
+DrawnRecord recordAt(const WordList& list, std::uint64_t n) {
+    DrawnRecord drawn;
+    std::uint64_t read = 0;
+    drawn.error = list.read([&](RecordReader& reader) {
+        for (; read <= n && !reader.atEnd(); ++read)
+            drawn.record.assign(reader.next());
+        return read <= n;
+    });
+    return drawn;
 }
 
 } // namespace tovrel

@@ -3,6 +3,7 @@
 #include "core/search/matchers.h"
 #include "core/search/messages.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/word_list.h"
 
 namespace tovrel {
 namespace {
@@ -91,20 +92,27 @@ SearchOutcome search(SearchMode mode, std::u32string_view typed, RecordReader& r
     return outcome;
 }
 
-SearchOutcome search(SearchMode mode, std::u32string_view typed, const std::string& dictionaryPath,
-                     ResultSink* sink) {
-    RecordReader reader;
-    if (auto error = reader.open(dictionaryPath))
-        return unreadable(std::move(*error));
-    return search(mode, typed, reader, sink);
+// Each file of the list in turn, the matches going on into the same sink.
+SearchOutcome search(SearchMode mode, std::u32string_view typed, const WordList& list, ResultSink* sink) {
+    SearchOutcome outcome;
+    const std::optional<FileError> error = list.read([&](RecordReader& reader) {
+        const std::uint64_t before = outcome.count;
+        outcome = search(mode, typed, reader, sink);
+        outcome.count += before;
+        return outcome.status == SearchOutcome::Status::Done;
+    });
+    if (error)
+        return unreadable(*error);
+    return outcome;
 }
 
-SearchOutcome search(SearchMode mode, std::u32string_view typed, const std::string& dictionaryPath,
-                     Listing listing) {
-    RecordReader reader;
-    if (auto error = reader.open(dictionaryPath))
-        return unreadable(std::move(*error));
-    return search(mode, typed, reader, listing);
+SearchOutcome search(SearchMode mode, std::u32string_view typed, const WordList& list, Listing listing) {
+    std::string text;
+    TextSink sink(text);
+    SearchOutcome outcome = search(mode, typed, list, listing == Listing::Text ? &sink : nullptr);
+    if (outcome.status == SearchOutcome::Status::Done)
+        outcome.text = std::move(text);
+    return outcome;
 }
 
 } // namespace tovrel

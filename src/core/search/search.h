@@ -2,6 +2,7 @@
 
 #include "core/search/search_mode.h"
 #include "core/wordlist/file_error.h"
+#include "core/wordlist/word_list.h"
 
 #include <cstdint>
 #include <optional>
@@ -36,8 +37,9 @@ struct SearchOutcome {
     std::optional<FileError> error; // set when the word list could not be read
 };
 
-// One pass over the word list at `dictionaryPath` in the given mode.
-SearchOutcome search(SearchMode mode, std::u32string_view typed, const std::string& dictionaryPath,
+// One pass over the word list in the given mode: the shipped list, then the
+// user's added words.
+SearchOutcome search(SearchMode mode, std::u32string_view typed, const WordList& list,
                      Listing listing = Listing::Text);
 
 // The same over records from an open reader, for callers that bring their own.
@@ -46,8 +48,7 @@ SearchOutcome search(SearchMode mode, std::u32string_view typed, RecordReader& r
 
 // The same, handing each match to `sink` instead of building the text; a null
 // sink only counts.
-SearchOutcome search(SearchMode mode, std::u32string_view typed, const std::string& dictionaryPath,
-                     ResultSink* sink);
+SearchOutcome search(SearchMode mode, std::u32string_view typed, const WordList& list, ResultSink* sink);
 SearchOutcome search(SearchMode mode, std::u32string_view typed, RecordReader& reader, ResultSink* sink);
 
 } // namespace tovrel

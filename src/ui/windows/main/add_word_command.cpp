@@ -1,6 +1,7 @@
 #include "ui/windows/main/formain.h"
 
 #include "core/wordlist/record_appender.h"
+#include "core/wordlist/word_list.h"
 #include "ui/framework/desktop.h"
 #include "ui/widgets/results_box.h"
 
@@ -17,7 +18,9 @@ QString notAdded(const QString& word, const std::string& reason) {
 
 } // namespace
 
-// Appends the typed word to the word list, as typed, once the user agrees.
+// Appends the typed word to the word list, as typed, once the user agrees: to
+// the list itself, or to the user's own added words where the list is not
+// theirs to change.
 void formain::Command6_Click() {
     const QString word = Text2->text();
     if (word.isEmpty()) {
@@ -32,7 +35,7 @@ void formain::Command6_Click() {
     if (!desktop_.confirm(this, QStringLiteral("Are you sure you want to add ") + word +
                                     QStringLiteral(" to the dictionary")))
         return;
-    if (const auto failed = tovrel::appendRecord(dictionaryPath_, typedWord())) {
+    if (const auto failed = wordList_.append(typedWord())) {
         desktop_.showMessage(this, notAdded(word, failed->reason));
         return;
     }

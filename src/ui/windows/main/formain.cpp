@@ -13,9 +13,6 @@
 #include "ui/windows/splash/splash_window.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -26,11 +23,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-formain::formain(const QString& dictionaryPath, Desktop& desktop, QWidget* parent)
-    : QMainWindow(parent), dictionaryPath_(QFile::encodeName(dictionaryPath).toStdString()),
-      dictionaryDisplayPath_(QDir::toNativeSeparators(QFileInfo(dictionaryPath).absoluteFilePath())),
-      desktop_(desktop), secondaryWindows_(std::make_unique<SecondaryWindows>(
-                             desktop, [this] { bringToFront(); }, this)) {
+formain::formain(tovrel::WordList wordList, Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), wordList_(std::move(wordList)), desktop_(desktop),
+      secondaryWindows_(std::make_unique<SecondaryWindows>(
+          desktop, [this] { bringToFront(); }, this)) {
     surface = new WindowSurface(this);
     setCentralWidget(surface);
     applyWindowDefinition(*this, *surface, kMainWindow);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/search/search.h"
+#include "core/wordlist/word_list.h"
 #include "ui/framework/colour_value.h"
 
 #include <QMainWindow>
@@ -30,8 +31,8 @@ class afSplash;
 class formain : public QMainWindow {
     Q_OBJECT
 public:
-    // dictionaryPath: the word list every command reads or appends to.
-    formain(const QString& dictionaryPath, Desktop& desktop, QWidget* parent = nullptr);
+    // wordList: the list every command reads or appends to.
+    formain(tovrel::WordList wordList, Desktop& desktop, QWidget* parent = nullptr);
     ~formain() override;
 
     // Shows the window as it opens at start: maximized, the focus in Text2.
@@ -170,8 +171,7 @@ private:
     void showSplash();
     std::u32string typedWord() const;
 
-    std::string dictionaryPath_;
-    QString dictionaryDisplayPath_;
+    tovrel::WordList wordList_;
     Desktop& desktop_;
     std::uint64_t resultCounter_ = 0;
     QPointer<afSplash> splash_;

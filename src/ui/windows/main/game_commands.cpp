@@ -2,7 +2,6 @@
 
 #include "core/game/scramble.h"
 #include "core/game/word_draw.h"
-#include "core/wordlist/record_reader.h"
 #include "ui/framework/code_points.h"
 #include "ui/framework/desktop.h"
 #include "ui/widgets/results_box.h"
@@ -47,19 +46,14 @@ void formain::Command5_Click() {
 void formain::Command2_Click() {
     Text1->clear();
     Label4->setText(QString());
-    tovrel::RecordReader reader;
-    if (const auto error = reader.open(dictionaryPath_)) {
-        showUnreadableWordList(*error);
-        return;
-    }
     desktop_.seedRandomFromClock();
     const int r1 = tovrel::drawOffset(desktop_.nextRandom());
     const int r2 = tovrel::drawOffset(desktop_.nextRandom());
     const int r3 = tovrel::drawOffset(desktop_.nextRandom());
-    const std::string w = tovrel::recordAt(reader, std::uint64_t(r1 + r2 + r3));
-    if (const auto& error = reader.error()) {
-        showUnreadableWordList(*error);
+    const tovrel::DrawnRecord w = tovrel::recordAt(wordList_, std::uint64_t(r1 + r2 + r3));
+    if (w.error) {
+        showUnreadableWordList(*w.error);
         return;
     }
-    Text2->setText(scramble(QString::fromLatin1(w.data(), qsizetype(w.size()))));
+    Text2->setText(scramble(QString::fromLatin1(w.record.data(), qsizetype(w.record.size()))));
 }

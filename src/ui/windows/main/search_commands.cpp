@@ -7,6 +7,7 @@
 #include "ui/framework/window_surface.h"
 #include "ui/widgets/results_box.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,7 +148,7 @@ bool formain::refuseEmptyInput() {
 // counted; then the no-result rule, which looks at the box, not at the count.
 void formain::searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing) {
     const bool boxWasEmpty = Text1->toPlainText().isEmpty();
-    const tovrel::SearchOutcome outcome = tovrel::search(mode, typedWord(), dictionaryPath_, listing);
+    const tovrel::SearchOutcome outcome = tovrel::search(mode, typedWord(), wordList_, listing);
     switch (outcome.status) {
     case tovrel::SearchOutcome::Status::RefusedInput:
         desktop_.showMessage(this, QString::fromLatin1(tovrel::messages::kNoSymbols));
@@ -167,8 +168,12 @@ void formain::searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing
 }
 
 void formain::showUnreadableWordList(const tovrel::FileError& error) {
-    desktop_.showMessage(this,
-                         QStringLiteral("The word list %1 cannot be read (%2). Tovrel 2 needs its word list "
-                                        "dictionary.txt in the same folder as the program.")
-                             .arg(dictionaryDisplayPath_, QString::fromLocal8Bit(error.reason.c_str())));
+    QString message =
+        QStringLiteral("The word list %1 cannot be read (%2).")
+            .arg(QFile::decodeName(error.path.c_str()), QString::fromLocal8Bit(error.reason.c_str()));
+    if (error.path == wordList_.shippedPath())
+        message +=
+            QStringLiteral(" Tovrel 2 looks for its word list dictionary.txt in the same folder as the "
+                           "program, else in ../share/tovrel2 from that folder.");
+    desktop_.showMessage(this, message);
 }

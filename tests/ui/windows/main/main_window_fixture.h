@@ -53,7 +53,7 @@ public:
 
 private:
     void open() {
-        window = std::make_unique<formain>(dictionary, desktop);
+        window = std::make_unique<formain>(QFile::encodeName(dictionary).toStdString(), desktop);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the main window was not exposed");

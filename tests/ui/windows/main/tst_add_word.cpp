@@ -32,6 +32,7 @@ private slots:
     void addedWordIsFoundLast_data();
     void addedWordIsFoundLast();
     void missingListIsCreated();
+    void wordGoesToTheUsersOwnFile();
     void cancelChangesNothing();
     void sameWordTwice();
     void emptyInput();
@@ -95,6 +96,36 @@ void AddWordTest::missingListIsCreated() {
     QTest::mouseClick(fixture.window->Command6, Qt::LeftButton);
     QCOMPARE(fixture.wordListBytes(), QByteArray("\"zebra\"\r\n"));
     QCOMPARE(fixture.window->Text1->toPlainText(), success(QStringLiteral("zebra")));
+}
+
+// Where the list is not the user's to change, the word goes to the user's own
+// file, made on the first word, and the next search lists it last all the same.
+void AddWordTest::wordGoesToTheUsersOwnFile() {
+    QTemporaryDir folder;
+    const QString shipped = folder.filePath(QStringLiteral("dictionary.txt"));
+    const QString added = folder.filePath(QStringLiteral("data/tovrel2/added-words.txt"));
+    const QByteArray list = wordList({"asleep", "please"});
+    QFile file(shipped);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(list) == list.size());
+    file.close();
+    RecordingDesktop desktop;
+    formain window(tovrel::WordList(shipped.toStdString(), added.toStdString()), desktop);
+    window.show();
+
+    QTest::keyClicks(window.Text2, QStringLiteral("elapse"));
+    QTest::mouseClick(window.Command6, Qt::LeftButton);
+    QCOMPARE(desktop.messages, QStringList{confirmation(QStringLiteral("elapse"))});
+    QCOMPARE(window.Text1->toPlainText(), success(QStringLiteral("elapse")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), list);
+    QFile addedFile(added);
+    QVERIFY(addedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(addedFile.readAll(), QByteArray("\"elapse\"\r\n"));
+
+    window.Text2->clear();
+    QTest::keyClicks(window.Text2, QStringLiteral("ealpes"));
+    QTest::keyClick(window.Text2, Qt::Key_Return);
+    QCOMPARE(window.Text1->toPlainText(), QStringLiteral("asleep, please, elapse, "));
 }
 
 void AddWordTest::cancelChangesNothing() {
