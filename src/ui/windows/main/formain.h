@@ -157,10 +157,6 @@ private:
     void searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing);
     void showUnreadableWordList(const tovrel::FileError& error);
 
-    // game_commands.cpp
-    QString ReverseIt(const QString& s, int n) const;
-    QString scramble(QString w) const;
-
     // colour_scheme.cpp
     void setStartColours();
     QList<QWidget*> colourTargets() const;
