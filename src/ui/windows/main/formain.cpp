@@ -183,9 +183,6 @@ bool formain::eventFilter(QObject* watched, QEvent* event) {
             Text2_KeyPress(13);
         else if (!key->text().isEmpty())
             Text2_KeyPress(key->text().at(0).unicode());
-    } else if (watched == Text2 && event->type() == QEvent::MouseButtonRelease) {
-        if (Text2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-            Text2_Click();
     } else if (watched == Label6 && event->type() == QEvent::MouseMove) {
         Label6_MouseMove();
     }

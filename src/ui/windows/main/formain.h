@@ -97,7 +97,6 @@ public slots:
     void Command7_Click();
     void Text2_KeyPress(int keyAscii);
     void Text2_Change();
-    void Text2_Click();
     void Option2_Click();
     void Command2_Click();
     void Command5_Click();
@@ -153,7 +152,6 @@ private:
     void extends(tovrel::Listing listing);
     void partials(tovrel::Listing listing);
     void extra_extended(tovrel::Listing listing);
-    bool refuseEmptyInput();
     void searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing);
     void showUnreadableWordList(const tovrel::FileError& error);
 

@@ -107,8 +107,6 @@ void formain::Text2_Change() {
     Label4->setText(QString());
 }
 
-void formain::Text2_Click() {}
-
 void formain::Option2_Click() {
     Text1->setPlainText(QString::fromLatin1(kExtendedNotice));
 }
@@ -118,29 +116,15 @@ void formain::completes(tovrel::Listing listing) {
 }
 
 void formain::extends(tovrel::Listing listing) {
-    if (refuseEmptyInput())
-        return;
-    Text1->clear();
     searchIntoResults(tovrel::SearchMode::Extended, listing);
 }
 
 void formain::partials(tovrel::Listing listing) {
-    if (refuseEmptyInput())
-        return;
     searchIntoResults(tovrel::SearchMode::Partial, listing);
 }
 
 void formain::extra_extended(tovrel::Listing listing) {
-    if (refuseEmptyInput())
-        return;
     searchIntoResults(tovrel::SearchMode::ExtendedPartial, listing);
-}
-
-bool formain::refuseEmptyInput() {
-    if (!Text2->text().isEmpty())
-        return false;
-    desktop_.showMessage(this, QString::fromLatin1(tovrel::messages::kEmptyInput));
-    return true;
 }
 
 // One pass over the word list, its matches appended to Text1 at once and
