@@ -2,9 +2,9 @@
 
 #include "core/search/search.h"
 #include "ui/framework/colour_value.h"
+#include "ui/framework/control_binding.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,7 +20,6 @@ class QPushButton;
 class QRadioButton;
 class WindowSurface;
 class SecondaryWindows;
-class afSplash;
 
 // The main window: the input box, the results box and the number of results,
 // the four search modes, the command buttons and the menus. Its commands live
@@ -140,9 +139,8 @@ protected:
 private:
     enum class SearchCommand { GetAnagrams, CountOnly };
 
-    void findControls();
+    ControlBindings bindings();
     void connectHandlers();
-    void placeRestoredWindow();
     void Form_Load();
 
     // search_commands.cpp
@@ -161,13 +159,11 @@ private:
     void setTargetsBackground(ColourValue colour);
     void setTargetsForeground(ColourValue colour);
 
-    void showSplash();
     std::u32string typedWord() const;
 
     std::string dictionaryPath_;
     QString dictionaryDisplayPath_;
     Desktop& desktop_;
     std::uint64_t resultCounter_ = 0;
-    QPointer<afSplash> splash_;
     std::unique_ptr<SecondaryWindows> secondaryWindows_;
 };

@@ -2,10 +2,11 @@
 
 #include "core/search/messages.h"
 #include "core/wordlist/latin1.h"
+#include "ui/framework/control_colours.h"
 #include "ui/framework/desktop.h"
-#include "ui/framework/window_builder.h"
 #include "ui/framework/window_surface.h"
 #include "ui/widgets/results_box.h"
+#include "ui/windows/main/secondary_windows.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -94,7 +95,7 @@ void formain::enterLockedMode(SearchCommand command) {
     hide({Frame1, Frame2});
     if (command == SearchCommand::GetAnagrams)
         Label5->setVisible(true);
-    showSplash();
+    secondaryWindows_->showSplash();
 }
 
 void formain::Text2_KeyPress(int keyAscii) {

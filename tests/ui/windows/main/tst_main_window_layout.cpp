@@ -1,6 +1,6 @@
 #include "ui/windows/main/main_window_fixture.h"
 
-#include "ui/framework/window_builder.h"
+#include "ui/framework/control_colours.h"
 #include "ui/framework/window_surface.h"
 #include "ui/widgets/results_box.h"
 
@@ -160,7 +160,7 @@ void MainWindowLayoutTest::controls() {
     QFETCH(int, weight);
 
     MainWindowFixture fixture(kList);
-    QWidget* control = findControl(*fixture.window, qPrintable(name));
+    QWidget* control = fixture.window->findChild<QWidget*>(name);
     QVERIFY(control);
     if (!kind.isEmpty())
         QVERIFY(control->inherits(qPrintable(kind)));
@@ -205,7 +205,7 @@ void MainWindowLayoutTest::definitionColours() {
     QFETCH(uint, foreground);
 
     MainWindowFixture fixture(kList);
-    const QWidget* control = findControl(*fixture.window, qPrintable(name));
+    const QWidget* control = fixture.window->findChild<QWidget*>(name);
     QCOMPARE(controlBackground(*control), background);
     QCOMPARE(controlForeground(*control), foreground);
 }
@@ -267,7 +267,7 @@ void MainWindowLayoutTest::toolTips() {
     QFETCH(QString, toolTip);
 
     MainWindowFixture fixture(kList);
-    QCOMPARE(findControl(*fixture.window, qPrintable(name))->toolTip(), toolTip);
+    QCOMPARE(fixture.window->findChild<QWidget*>(name)->toolTip(), toolTip);
 }
 
 // Tab visits the controls that take focus by tab index; of the options only
@@ -363,7 +363,7 @@ void MainWindowLayoutTest::hoverLooks() {
         else if (move == QLatin1String("frame"))
             at = window.Frame2->geometry().topLeft() + QPoint(4, 60);
         else
-            at = findControl(window, qPrintable(move))->geometry().center();
+            at = window.findChild<QWidget*>(move)->geometry().center();
         QTest::mouseMove(window.surface, at);
     }
     QCOMPARE(window.Label6->font().pointSizeF(), points);
