@@ -76,7 +76,12 @@ QStringList definitionProblems(const WindowDefinition& definition, const Control
     checkMenuLevels(definition.menus, problems);
 
     std::set<std::string_view> bound;
+    std::map<const void*, const char*> members;
     for (const ControlBinding& binding : bindings) {
+        const auto [member, first] = members.emplace(binding.member(), binding.name());
+        if (!first)
+            problems << QStringLiteral("%1 and %2 are bound to the same member")
+                            .arg(name(member->second), name(binding.name()));
         const auto row = classes.find(binding.name());
         if (row == classes.end()) {
             problems

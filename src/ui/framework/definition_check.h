@@ -11,7 +11,8 @@
 // - a control inside a container that is no frame of the window;
 // - a tool tip for a control the window does not have, or a second one;
 // - a menu item more than one level below the item before it;
-// - a member bound to a name the definition does not have, or bound twice;
+// - a member bound to a name the definition does not have, a name bound
+//   twice, or two names bound to one member;
 // - a row of the definition bound to no member;
 // - a member of a class that the row's control is not (a submenu is a QMenu,
 //   every other menu item a QAction).
