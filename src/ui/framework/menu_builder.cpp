@@ -29,8 +29,7 @@ BuiltControls buildMenuBar(QMenuBar& menuBar, const MenuTable& menus) {
     std::vector<QWidget*> path{&menuBar};
     for (std::size_t i = 0; i < menus.size(); ++i) {
         const MenuDefinition& row = menus[i];
-        path.resize(
-            std::clamp<std::size_t>(static_cast<std::size_t>(std::max(row.level, 0)) + 1, 1, path.size()));
+        path.resize(std::min<std::size_t>(std::max(row.level, 0), path.size() - 1) + 1);
         const bool submenu = opensSubmenu(menus, i);
         QAction* action = addItem(*path.back(), QString::fromLatin1(row.caption), submenu);
         action->setObjectName(QString::fromLatin1(row.name));
