@@ -20,11 +20,11 @@ void applyToolTips(const BuiltControls& built, const ToolTipTable& toolTips) {
     }
 }
 
+// A member whose name has no control is set to null, never left unset.
 void bindControls(const BuiltControls& built, const ControlBindings& bindings) {
     for (const ControlBinding& binding : bindings) {
         const auto control = built.find(binding.name());
-        if (control != built.end())
-            binding.bind(control->second);
+        binding.bind(control != built.end() ? control->second : nullptr);
     }
 }
 

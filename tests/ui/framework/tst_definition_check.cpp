@@ -74,6 +74,7 @@ private slots:
     void buildingBindsEveryMember();
     void buildingWarnsOfEachProblem_data();
     void buildingWarnsOfEachProblem();
+    void aMemberWithoutAControlIsNull();
 };
 
 void DefinitionCheck::problems_data() {
@@ -174,6 +175,24 @@ void DefinitionCheck::buildingWarnsOfEachProblem() {
     buildWindow(window, definition, bindings);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+#else
+    QSKIP("a debug build fails an assertion on a problem");
+#endif
+}
+
+// A member whose name has no control is null after building, not left as it was.
+void DefinitionCheck::aMemberWithoutAControlIsNull() {
+#ifdef QT_NO_DEBUG
+    WindowDefinition definition = smallWindow();
+    definition.controls.pop_back();
+    Members members;
+    QLabel unrelated;
+    members.Label1 = &unrelated;
+    QTest::ignoreMessage(QtWarningMsg,
+                         "window definition formSmall: the member Label1 has no row in the definition");
+    QMainWindow window;
+    buildWindow(window, definition, bindingsOf(members));
+    QCOMPARE(members.Label1, nullptr);
 #else
     QSKIP("a debug build fails an assertion on a problem");
 #endif
