@@ -1,7 +1,8 @@
 // Every window built from its definition: each name of the definition and of
 // the class's bindings resolves (a problem is a warning, which fails the test),
 // every control is placed from its row, every tool tip lands on its control,
-// every menu item is there, and the client area has its size and first place.
+// every menu item is there, the window has its frame and icon, and the client
+// area has its size and first place.
 
 #include "platform/system_information.h"
 #include "support/recording_desktop.h"
@@ -95,6 +96,14 @@ void WindowDefinitions::builtAsDefined() {
     const WindowSurface* surface = surfaces.front();
     QCOMPARE(surface->size(),
              QSize(twipsToPixels(properties.clientWidth), twipsToPixels(properties.clientHeight)));
+    QCOMPARE(window->minimumSize() == window->maximumSize(), properties.frame != WindowFrame::Sizable);
+    QCOMPARE(window->windowType() == Qt::SplashScreen, properties.frame == WindowFrame::TitleLess);
+    if (properties.icon == WindowIcon::Program) {
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(256, 256)));
+    } else {
+        QVERIFY(window->windowIcon().isNull());
+    }
 
     for (const ControlDefinition& row : defined.controls) {
         const QString name = QString::fromLatin1(row.name);
