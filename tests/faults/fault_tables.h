@@ -15,7 +15,6 @@
 #include <ostream>
 #include <set>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -156,7 +155,7 @@ inline std::vector<BadList> badLists() {
           {{match("asleep"), match("please"), match("lapse")}},
           {{match("asleep"), match("please"), match("lapse")}},
           both}},
-        // The old 16-bit result counter ran out at 32,767 and an unsigned one at 65,535.
+        // More matches than a signed and an unsigned 16-bit count hold: the count is 64-bit.
         {"more_than_32767_matches",
          BadList::Kind::File,
          {{"please\r\n", 32'768}},
@@ -225,7 +224,6 @@ struct TypedWord {
     std::u32string typed;
     bool refusedByComplete = false;
     std::array<std::set<std::string>, 4> found; // by mode
-    bool storable = true;                       // the add-word command can store it
 };
 
 inline void PrintTo(const TypedWord& word, std::ostream* out) {
@@ -251,18 +249,15 @@ inline std::vector<TypedWord> typedWords() {
         {"latin1_capitals_and_beyond_latin1",
          U"\u00C9T\u00C9\u20AC",
          true,
-         {{{}, {"latin1"}, {"empty", "latin1"}, {}}},
-         false},
+         {{{}, {"latin1"}, {"empty", "latin1"}, {}}}},
         // Cut down to a byte, U+0161 and U+0165 would be "a" and "e".
-        {"beyond_latin1_with_a_letter_for_low_byte",
-         U"\u0161\u0165",
-         true,
-         {{{}, noLetter, {"empty"}, {}}},
-         false},
+        {"beyond_latin1_with_a_letter_for_low_byte", U"\u0161\u0165", true, {{{}, noLetter, {"empty"}, {}}}},
         {"control_characters", U"\t\x01", true, {{{}, noLetter, {"empty", "control"}, {"control"}}}},
-        {"line_break", U"a\nb", true, {{{}, {}, {"empty", "a"}, {}}}, false},
+        {"line_break", U"a\nb", true, {{{}, {}, {"empty", "a"}, {}}}},
     };
-    // The letters of "ealpes" at the old limits of 20, 35 and 50 characters and far beyond.
+    // The letters of "ealpes" at lengths on both sides of 20, 35 and 50
+    // characters, where a fixed-size field would end, and far beyond: a typed
+    // word of any length is searched whole.
     for (const std::size_t n : kLongLengths) {
         const std::string exact = "sorted" + std::to_string(n);
         std::set<std::string> sameLetters = {"asleep", "please"};
@@ -279,51 +274,6 @@ inline std::vector<TypedWord> typedWords() {
                          {{{exact}, sameLetters, noLonger, noShorter}}});
     }
     return words;
-}
-
-// Where an append goes, and what it must give.
-struct BadAppend {
-    enum class Kind { File, Missing, Folder, MissingFolder, DeviceFull };
-    const char* name;
-    Kind kind;
-    std::string before; // for Kind::File
-    bool succeeds;
-    std::string after; // the file's bytes after appending "zebra", when it succeeds
-};
-
-inline std::vector<BadAppend> badAppends() {
-    return {
-        {"without_a_final_line_end", BadAppend::Kind::File, "asleep", true, "asleep\r\n\"zebra\"\r\n"},
-        {"after_a_quoted_field_that_never_closes", BadAppend::Kind::File, "\"asleep", true,
-         "\"asleep\r\n\"zebra\"\r\n"},
-        {"to_a_missing_file", BadAppend::Kind::Missing, "", true, "\"zebra\"\r\n"},
-        {"to_a_folder", BadAppend::Kind::Folder, "", false, ""},
-        {"into_a_missing_folder", BadAppend::Kind::MissingFolder, "", false, ""},
-        {"to_a_full_disk", BadAppend::Kind::DeviceFull, "", false, ""},
-    };
-}
-
-inline void PrintTo(const BadAppend& append, std::ostream* out) {
-    *out << append.name;
-}
-
-// The path to append to, made in the state the row describes.
-inline std::string makeAppendTarget(const BadAppend& append, const ScratchFolder& folder) {
-    const std::string path = folder.file("dictionary.txt");
-    switch (append.kind) {
-    case BadAppend::Kind::File:
-        return folder.write("dictionary.txt", append.before);
-    case BadAppend::Kind::Missing:
-        return path;
-    case BadAppend::Kind::Folder:
-        return folder.path();
-    case BadAppend::Kind::MissingFolder:
-        return folder.file("missing/dictionary.txt");
-    case BadAppend::Kind::DeviceFull:
-        // Every write to it fails with ENOSPC, as on a full disk.
-        return ::symlink("/dev/full", path.c_str()) == 0 ? path : std::string();
-    }
-    return {};
 }
 
 } // namespace faults

@@ -1,5 +1,7 @@
-// The fault table of the core: the reader, the four searches and the appender
-// on bad word lists, bad typed words and bad places to append to.
+// The fault table of the core: the reader and the four searches on bad word
+// lists and bad typed words, and an append after each bad list. The appender's
+// own faults (words it cannot store, places it cannot write to) are its test's,
+// tests/core/wordlist/test_record_appender.cpp.
 
 #include "core/search/search.h"
 #include "core/wordlist/record_appender.h"
@@ -7,8 +9,6 @@
 #include "faults/fault_tables.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -20,13 +20,6 @@ std::vector<std::string> recordsOf(const std::string& path) {
     std::vector<std::string> records;
     reader.forEachRecord([&](std::string_view record) { records.emplace_back(record); });
     return records;
-}
-
-std::string latin1(std::u32string_view word) {
-    std::string out;
-    for (const char32_t c : word)
-        out += static_cast<char>(c);
-    return out;
 }
 
 void expectFound(const std::string& path, std::u32string_view typed, tovrel::SearchMode mode,
@@ -97,60 +90,7 @@ TEST_P(BadTypedWords, EachModeGivesItsResult) {
     }
 }
 
-// The word is stored and reads back as typed after every old record, or it is
-// refused with a reason and the list stays byte for byte as it was.
-TEST_P(BadTypedWords, TheAppenderStoresItWholeOrRefusesIt) {
-    const faults::TypedWord& word = GetParam();
-    ScratchFolder folder;
-    const std::string content = faults::typedWordListContent();
-    const std::string path = folder.write("dictionary.txt", content);
-    const std::vector<std::string> before = recordsOf(path);
-
-    const auto error = tovrel::appendRecord(path, word.typed);
-    if (!word.storable) {
-        ASSERT_TRUE(error);
-        EXPECT_NE(error->kind, tovrel::AppendError::Kind::File);
-        EXPECT_FALSE(error->reason.empty());
-        EXPECT_TRUE(ScratchFolder::read(path) == content);
-        return;
-    }
-    ASSERT_FALSE(error) << error->reason;
-    std::vector<std::string> expected = before;
-    expected.push_back(latin1(word.typed));
-    EXPECT_TRUE(recordsOf(path) == expected);
-}
-
 INSTANTIATE_TEST_SUITE_P(Core, BadTypedWords, testing::ValuesIn(faults::typedWords()),
                          [](const auto& info) { return info.param.name; });
-
-class BadAppends : public testing::TestWithParam<faults::BadAppend> {};
-
-TEST_P(BadAppends, TheWordIsStoredOrTheFailureReported) {
-    const faults::BadAppend& append = GetParam();
-    ScratchFolder folder;
-    const std::string path = faults::makeAppendTarget(append, folder);
-    ASSERT_FALSE(path.empty());
-
-    const auto error = tovrel::appendRecord(path, U"zebra");
-    if (append.succeeds) {
-        ASSERT_FALSE(error) << error->reason;
-        EXPECT_EQ(ScratchFolder::read(path), append.after);
-        return;
-    }
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, tovrel::AppendError::Kind::File);
-    EXPECT_NE(error->reason.find(path), std::string::npos) << error->reason;
-    // Nothing was made in its place: the folder is still one, the missing folder still missing.
-    struct stat status {};
-    if (append.kind == faults::BadAppend::Kind::Folder) {
-        EXPECT_TRUE(::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode));
-    }
-    if (append.kind == faults::BadAppend::Kind::MissingFolder) {
-        EXPECT_NE(::stat(folder.file("missing").c_str(), &status), 0);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Core, BadAppends, testing::ValuesIn(faults::badAppends()),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

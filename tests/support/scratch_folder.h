@@ -1,20 +1,25 @@
 #pragma once
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under the system's temporary folder ($TMPDIR or /tmp),
+// removed with everything in it.
 class ScratchFolder {
 public:
     ScratchFolder() {
-        std::string pattern = tempRoot() + "/tovrel-test-XXXXXX";
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+        std::error_code error;
+        std::string pattern = (std::filesystem::temp_directory_path(error) / "tovrel-test-XXXXXX").string();
+        path_ = !error && ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~ScratchFolder() {
+        std::error_code ignored;
         if (!path_.empty())
-            std::system(("rm -rf '" + path_ + "'").c_str());
+            std::filesystem::remove_all(path_, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -34,9 +39,5 @@ public:
     }
 
 private:
-    static std::string tempRoot() {
-        const char* root = std::getenv("TMPDIR");
-        return root && *root ? root : "/tmp";
-    }
     std::string path_;
 };

@@ -4,9 +4,6 @@ class QString;
 class QUrl;
 class QWidget;
 
-// The caption of every message box of the program.
-inline constexpr char kApplicationTitle[] = "Tovrel 2 By Velmira Tunhold";
-
 // What the windows ask of the desktop around them: message boxes, the random
 // source of the word game, the web browser and starting other programs. The
 // program uses SystemDesktop; tests put a recorder in its place.
@@ -14,7 +11,7 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // A modal message box: the text, the application's title, no icon, OK.
+    // A modal message box (messageBoxWindow) with the text and OK.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
     // A modal message box with OK (the default) and Cancel; true for OK.
     // Closing the box counts as Cancel.

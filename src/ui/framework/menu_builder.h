@@ -1,15 +1,14 @@
 #pragma once
 
+#include "ui/framework/built_controls.h"
 #include "ui/framework/menu_definition.h"
 
-class QAction;
 class QMenuBar;
-class QWidget;
 
-// Fills the menu bar from the table. An item followed by deeper items becomes a
-// submenu (a QMenu), every other item an action; both carry the item's name as
-// their objectName, so that a window finds its items with menuItem().
-void buildMenuBar(QMenuBar& menuBar, const MenuTable& menus);
+// Fills the menu bar from the table. An item followed by deeper items opens a
+// submenu (a QMenu), every other item is an action (a QAction); each carries
+// the item's name as its objectName, and is given back under that name.
+BuiltControls buildMenuBar(QMenuBar& menuBar, const MenuTable& menus);
 
-// The action of the named item: the item itself, or the entry that opens its submenu.
-QAction* menuItem(const QWidget& window, const char* name);
+// Whether the item at `index` opens a submenu: the item after it lies deeper.
+bool opensSubmenu(const MenuTable& menus, std::size_t index);

@@ -1,5 +1,8 @@
 #include "ui/framework/system_desktop.h"
 
+#include "ui/framework/message_box_window.h"
+#include "ui/framework/window_definition.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -10,7 +13,9 @@
 namespace {
 
 QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text, buttons, parent);
+    const WindowProperties& window = messageBoxWindow();
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(window.caption), text, buttons, parent);
+    box.setObjectName(QString::fromLatin1(window.name));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     if (buttons & QMessageBox::Cancel)

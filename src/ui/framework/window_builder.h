@@ -1,36 +1,21 @@
 #pragma once
 
+#include "ui/framework/control_binding.h"
 #include "ui/framework/window_definition.h"
 
-#include <QString>
-#include <QWidget>
+class QWidget;
+class WindowSurface;
 
-// Builds a window from its definition. The controls become children of the
-// window (or of their frame), named after their rows, so that a window class
-// finds them with `control<T>(window, "Text1")`.
+// Builds the window from its definition: its own properties, its controls with
+// their tool tips, its menu bar (a QMainWindow's) and the lines on its
+// surface; then points each member of the bindings at its control. Gives back
+// the client area, which the controls lie on.
+//
+// The definition and the bindings are checked first (definitionProblems). A
+// problem fails an assertion in a debug build and is a warning
+// "window definition NAME: ..." in any build, which the tests fail on.
+WindowSurface& buildWindow(QWidget& window, const WindowDefinition& definition,
+                           const ControlBindings& bindings);
 
-// Caption, client size and colours of the window itself.
-void applyWindowDefinition(QWidget& window, const WindowDefinition& definition);
-// The same for a window whose client area is a widget of its own (the central
-// widget of a main window): caption on the window, size and colours on the area.
-void applyWindowDefinition(QWidget& window, QWidget& clientArea, const WindowDefinition& definition);
-
-// Creates every control of the table: geometry, caption, font, colours, the Tab
-// order by tab index. Labels, images and shapes lie beneath the other controls
-// of their window or frame, as if drawn on its surface.
-void buildControls(QWidget& window, const ControlTable& controls);
-
-void applyToolTips(QWidget& window, const ToolTipTable& toolTips);
-
-// Sets a control's background or text colour as the window definitions mean
-// it: the role that its kind paints with.
-void setControlBackground(QWidget& control, ColourValue colour);
-void setControlForeground(QWidget& control, ColourValue colour);
-ColourValue controlBackground(const QWidget& control);
-ColourValue controlForeground(const QWidget& control);
-
-QWidget* findControl(const QWidget& window, const char* name);
-
-template <typename T> T* control(const QWidget& window, const char* name) {
-    return qobject_cast<T*>(findControl(window, name));
-}
+// Shows the window in the state it opens in: normal or maximized.
+void showWindow(QWidget& window, const WindowProperties& properties);

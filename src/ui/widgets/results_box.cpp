@@ -1,7 +1,5 @@
 #include "ui/widgets/results_box.h"
 
-#include "ui/widgets/results_box_accessible.h"
-
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -48,7 +46,6 @@ struct ResultsBox::CaretKey {
 ResultsBox::ResultsBox(QWidget* parent)
     : QAbstractScrollArea(parent), layout_(drawingFont(font())), copyAction_(new QAction(tr("Copy"), this)),
       selectAllAction_(new QAction(tr("Select All"), this)) {
-    ResultsBoxAccessible::registerFactory();
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

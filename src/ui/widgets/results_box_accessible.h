@@ -17,7 +17,8 @@ class ResultsBoxAccessible : public QAccessibleWidget, public QAccessibleTextInt
 public:
     explicit ResultsBoxAccessible(ResultsBox* box);
 
-    // Makes Qt build this interface for every ResultsBox; once is enough, more do no harm.
+    // Makes Qt build this interface for every ResultsBox; the window builder does it when it
+    // makes one. Once is enough, more do no harm.
     static void registerFactory();
 
     QAccessible::State state() const override;

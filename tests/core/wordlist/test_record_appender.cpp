@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <unistd.h>
 
 namespace {
@@ -27,6 +28,11 @@ const AppendCase kWritten[] = {
     {"without_a_final_line_end", "asleep", U"zebra", "asleep\r\n\"zebra\"\r\n"},
     {"after_a_lone_line_feed", "asleep\n", U"zebra", "asleep\n\"zebra\"\r\n"},
     {"to_an_empty_file", "", U"zebra", "\"zebra\"\r\n"},
+    {"after_a_quoted_field_that_never_closes", "\"asleep", U"zebra", "\"asleep\r\n\"zebra\"\r\n"},
+    {"empty_word", "a\r\n", U"", "a\r\n\"\"\r\n"},
+    {"control_characters_as_typed", "a\r\n", U"\t\x01", "a\r\n\"\t\x01\"\r\n"},
+    {"word_of_100000_characters", "a\r\n", std::u32string(100000, U'x'),
+     "a\r\n\"" + std::string(100000, 'x') + "\"\r\n"},
     {"capitals_and_blanks_as_typed", "a\r\n", U"New York", "a\r\n\"New York\"\r\n"},
     {"comma_unchanged", "a\r\n", U"x,y", "a\r\n\"x,y\"\r\n"},
     {"latin1_as_one_byte", "a\r\n", U"caf\u00E9", "a\r\n\"caf\xE9\"\r\n"},
@@ -91,6 +97,8 @@ const RefusedCase kRefused[] = {
     {"carriage_return", U"a\rb", AppendError::Kind::LineBreak},
     {"line_feed", U"a\nb", AppendError::Kind::LineBreak},
     {"beyond_latin1", U"\u20ACuro", AppendError::Kind::NotLatin1},
+    // Cut down to a byte, U+0161 and U+0165 would be "a" and "e".
+    {"beyond_latin1_with_a_letter_for_low_byte", U"\u0161\u0165", AppendError::Kind::NotLatin1},
 };
 
 class Refused : public testing::TestWithParam<RefusedCase> {};
@@ -119,14 +127,18 @@ TEST(Appender, EachRefusalHasItsOwnReason) {
 }
 
 // Tests run as root, whom permissions do not stop: these failures are real ones.
+// Nothing is made in the list's place: the folder stays a folder.
 TEST(Appender, AFolderInPlaceOfTheFileIsAnError) {
     ScratchFolder folder;
     const auto error = tovrel::appendRecord(folder.path(), U"zebra");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, AppendError::Kind::File);
     EXPECT_NE(error->reason.find(folder.path()), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
+// Nothing is made on the way: the missing folder stays missing.
 TEST(Appender, APathUnderAMissingFolderIsAnError) {
     ScratchFolder folder;
     const std::string path = folder.file("missing/dictionary.txt");
@@ -134,6 +146,7 @@ TEST(Appender, APathUnderAMissingFolderIsAnError) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, AppendError::Kind::File);
     EXPECT_NE(error->reason.find(path), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("missing")));
 }
 
 TEST(Appender, AFullDiskIsAnErrorNotASuccess) {

@@ -1,5 +1,6 @@
 #include "ui/widgets/monospaced_box.h"
 #include "ui/widgets/results_box.h"
+#include "ui/widgets/results_box_accessible.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -100,6 +101,7 @@ class TestResultsBoxAccessible : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ResultsBoxAccessible::registerFactory(); }
     void readOnlyTextControlLikeQtEditors();
     void pieces_data();
     void pieces();

@@ -1,9 +1,11 @@
 #include "ui/windows/about/about_window.h"
 
 #include "platform/system_information.h"
+#include "ui/framework/control_colours.h"
 #include "ui/framework/control_events.h"
 #include "ui/framework/desktop.h"
 #include "ui/framework/window_builder.h"
+#include "ui/framework/window_surface.h"
 #include "ui/windows/about/about_window_definition.h"
 
 #include <QCursor>
@@ -17,10 +19,7 @@
 namespace {
 
 QCursor linkCursor() {
-    const QPixmap hand(QString::fromLatin1(kLinkCursor));
-    if (hand.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    return QCursor(hand, kLinkCursorHotX, kLinkCursorHotY);
+    return QCursor(QPixmap(QString::fromLatin1(kLinkCursor)), kLinkCursorHotX, kLinkCursorHotY);
 }
 
 } // namespace
@@ -28,14 +27,7 @@ QCursor linkCursor() {
 frmAbout::frmAbout(Desktop& desktop, SystemInformation& systemInformation, QWidget* parent)
     : QWidget(parent), desktop_(desktop), systemInformation_(systemInformation) {
     setAttribute(Qt::WA_DeleteOnClose);
-    applyWindowDefinition(*this, aboutWindowDefinition());
-    buildControls(*this, aboutControls());
-    applyWindowFrame(*this, WindowFrame::FixedDialog);
-    placeClientArea(*this, kAboutPosition);
-
-    cmdOK = control<QPushButton>(*this, "cmdOK");
-    cmdSysInfo = control<QPushButton>(*this, "cmdSysInfo");
-    Label2 = control<QLabel>(*this, "Label2");
+    surface = &buildWindow(*this, aboutWindowDefinition(), bindings());
 
     // Enter clicks cmdOK, or cmdSysInfo while that has the focus; Esc clicks
     // cmdOK (keyPressEvent).
@@ -48,13 +40,18 @@ frmAbout::frmAbout(Desktop& desktop, SystemInformation& systemInformation, QWidg
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     onClick(*Label2, [this] { Label2_Click(); });
     onMouseMove(*Label2, [this] { Label2_MouseMove(); });
-    onMouseMove(*this, [this] { Form_MouseMove(); });
+    onMouseMove(*surface, [this] { Form_MouseMove(); });
 
     Form_Load();
 }
 
-void frmAbout::paintEvent(QPaintEvent*) {
-    paintLines(*this, aboutLines());
+ControlBindings frmAbout::bindings() {
+    return {
+        {"cmdOK", cmdOK},       {"cmdSysInfo", cmdSysInfo}, {"lblDisclaimer", lblDisclaimer},
+        {"lblTitle", lblTitle}, {"lblVersion", lblVersion}, {"picIcon", picIcon},
+        {"Label1", Label1},     {"Label2", Label2},         {"Label3", Label3},
+        {"Label4", Label4},
+    };
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/framework/control_binding.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -7,6 +9,7 @@ class Desktop;
 class QLabel;
 class QPushButton;
 class SystemInformation;
+class WindowSurface;
 
 // The About window: who made the program, a link to the maker's web page, and
 // the start of the system-information tool. It unloads itself when closed.
@@ -16,7 +19,6 @@ public:
     frmAbout(Desktop& desktop, SystemInformation& systemInformation, QWidget* parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -24,6 +26,7 @@ private:
     // like any other failure on its way.
     enum class KeyRead { Read, NotRead, Failed };
 
+    ControlBindings bindings();
     void Form_Load();
     void Form_MouseMove();
     void cmdOK_Click();
@@ -39,7 +42,15 @@ private:
     Desktop& desktop_;
     SystemInformation& systemInformation_;
 
+    WindowSurface* surface;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;
+    QLabel* lblDisclaimer;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* picIcon;
+    QLabel* Label1;
     QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
 };

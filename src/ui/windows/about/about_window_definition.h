@@ -1,16 +1,10 @@
 #pragma once
 
 #include "ui/framework/colour_value.h"
-#include "ui/framework/surface_lines.h"
 #include "ui/framework/window_definition.h"
-#include "ui/framework/window_frame.h"
 
 // The About window `frmAbout` as drawn: the window, its controls and its two lines.
 const WindowDefinition& aboutWindowDefinition();
-const ControlTable& aboutControls();
-const LineTable& aboutLines();
-
-inline constexpr ClientPosition kAboutPosition{4350, 3405};
 
 // The caption that the load event gives the window in place of the definition's.
 inline constexpr char kAboutLoadedCaption[] =

@@ -1,19 +1,28 @@
 #include "ui/windows/help/help_window_definition.h"
 
+#include "ui/framework/definition_names.h"
 #include "ui/windows/help/help_text.h"
 
-const WindowDefinition& helpWindowDefinition() {
-    static const WindowDefinition window{
-        "Form2", "HELP --- Tovrel 2 By Velmira Tunhold", 11925, 8910, kSystemColour, kSystemColour};
-    return window;
-}
+namespace {
 
-const ControlTable& helpControls() {
-    // clang-format off
-    static const ControlTable controls{
-        //  name   kind                 in       left top width  height tab text                font                 background     text
-        {"Text1", ControlKind::TextArea, kWindow, 0,   0,  11895, 8895,  0,  helpText().c_str(), {"Arial", 12, 400}, kSystemColour, kSystemColour, kReadOnly},
-    };
-    // clang-format on
-    return controls;
+using namespace definition_names;
+
+constexpr FontSpec Arial12{"Arial", 12, kRegular};
+
+// clang-format off
+const WindowProperties kProperties{
+//   name     caption                                 frame        opens   client area   position        background text colour icon         picture
+    "Form2", "HELP --- Tovrel 2 By Velmira Tunhold", FixedSingle, Normal, 11925, 8910, At(1200, 1305), System,    System,     ProgramIcon, NoPicture};
+
+const ControlTable kControls{
+//   name     kind      in      left top width  height tab text                font     background text colour other
+    {"Text1", TextArea, Window, 0,   0,  11895, 8895,  0,  helpText().c_str(), Arial12, System,    System,     kReadOnly},
+};
+// clang-format on
+
+} // namespace
+
+const WindowDefinition& helpWindowDefinition() {
+    static const WindowDefinition definition{kProperties, kControls};
+    return definition;
 }

@@ -1,6 +1,6 @@
 #include "ui/windows/main/formain.h"
 
-#include "ui/framework/window_builder.h"
+#include "ui/framework/control_colours.h"
 #include "ui/framework/window_surface.h"
 
 #include <QGroupBox>

@@ -1,25 +1,19 @@
 #include "ui/windows/main/formain.h"
 
 #include "ui/framework/code_points.h"
-
-#include "ui/framework/desktop.h"
-#include "ui/framework/menu_builder.h"
-#include "ui/framework/twips.h"
+#include "ui/framework/control_events.h"
 #include "ui/framework/window_builder.h"
 #include "ui/framework/window_surface.h"
 #include "ui/widgets/results_box.h"
 #include "ui/windows/main/main_window_definition.h"
 #include "ui/windows/main/secondary_windows.h"
-#include "ui/windows/splash/splash_window.h"
 
 #include <QAction>
 #include <QGroupBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -27,77 +21,68 @@ formain::formain(tovrel::WordList wordList, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), wordList_(std::move(wordList)), desktop_(desktop),
       secondaryWindows_(std::make_unique<SecondaryWindows>(
           desktop, [this] { bringToFront(); }, this)) {
-    surface = new WindowSurface(this);
-    setCentralWidget(surface);
-    applyWindowDefinition(*this, *surface, kMainWindow);
-    surface->setPicture(QPixmap(QString::fromLatin1(kMainWindowPicture)));
-    QIcon icon(QString::fromLatin1(kProgramIcon));
-    icon.addFile(QString::fromLatin1(kProgramIconLarge));
-    setWindowIcon(icon);
-    buildControls(*surface, kMainWindowControls);
-    applyToolTips(*surface, kMainWindowToolTips);
-    buildMenuBar(*menuBar(), kMainWindowMenus);
-    findControls();
+    surface = &buildWindow(*this, mainWindowDefinition(), bindings());
     connectHandlers();
-    placeRestoredWindow();
     Text2->setFocus();
     Form_Load();
 }
 
 formain::~formain() = default;
 
-void formain::findControls() {
-    Text2 = control<QLineEdit>(*surface, "Text2");
-    Text1 = control<ResultsBox>(*surface, "Text1");
-    Label1 = control<QLabel>(*surface, "Label1");
-    Label2 = control<QLabel>(*surface, "Label2");
-    Label3 = control<QLabel>(*surface, "Label3");
-    Label4 = control<QLabel>(*surface, "Label4");
-    Label5 = control<QLabel>(*surface, "Label5");
-    Label6 = control<QLabel>(*surface, "Label6");
-    Label8 = control<QLabel>(*surface, "Label8");
-    Command1 = control<QPushButton>(*surface, "Command1");
-    Command2 = control<QPushButton>(*surface, "Command2");
-    Command3 = control<QPushButton>(*surface, "Command3");
-    Command4 = control<QPushButton>(*surface, "Command4");
-    Command5 = control<QPushButton>(*surface, "Command5");
-    Command6 = control<QPushButton>(*surface, "Command6");
-    Command7 = control<QPushButton>(*surface, "Command7");
-    Command8 = control<QPushButton>(*surface, "Command8");
-    Frame1 = control<QGroupBox>(*surface, "Frame1");
-    Frame2 = control<QGroupBox>(*surface, "Frame2");
-    Option1 = control<QRadioButton>(*surface, "Option1");
-    Option2 = control<QRadioButton>(*surface, "Option2");
-    Option3 = control<QRadioButton>(*surface, "Option3");
-    Option4 = control<QRadioButton>(*surface, "Option4");
-    Picture1 = control<QLabel>(*surface, "Picture1");
-    Shape1 = findControl(*surface, "Shape1");
-    Shape2 = findControl(*surface, "Shape2");
+ControlBindings formain::bindings() {
+    return {
+        {"Text2", Text2},
+        {"Text1", Text1},
+        {"Label1", Label1},
+        {"Label2", Label2},
+        {"Label3", Label3},
+        {"Label4", Label4},
+        {"Label5", Label5},
+        {"Label6", Label6},
+        {"Label8", Label8},
+        {"Command1", Command1},
+        {"Command2", Command2},
+        {"Command3", Command3},
+        {"Command4", Command4},
+        {"Command5", Command5},
+        {"Command6", Command6},
+        {"Command7", Command7},
+        {"Command8", Command8},
+        {"Frame1", Frame1},
+        {"Frame2", Frame2},
+        {"Option1", Option1},
+        {"Option2", Option2},
+        {"Option3", Option3},
+        {"Option4", Option4},
+        {"Picture1", Picture1},
+        {"Shape1", Shape1},
+        {"Shape2", Shape2},
 
-    helpmenu = menuItem(*this, "helpmenu");
-    About = menuItem(*this, "About");
-    anagram = menuItem(*this, "anagram");
-    color = menuItem(*this, "color")->menu();
-    background = menuItem(*this, "background")->menu();
-    vbBlack1 = menuItem(*this, "vbBlack1");
-    vbBlue1 = menuItem(*this, "vbBlue1");
-    vbCyan1 = menuItem(*this, "vbCyan1");
-    vbGreen1 = menuItem(*this, "vbGreen1");
-    vbMagneta1 = menuItem(*this, "vbMagneta1");
-    vbRed1 = menuItem(*this, "vbRed1");
-    vbWhite1 = menuItem(*this, "vbWhite1");
-    vbYellow1 = menuItem(*this, "vbYellow1");
-    textcolor = menuItem(*this, "textcolor")->menu();
-    vbBlack = menuItem(*this, "vbBlack");
-    vbBlue = menuItem(*this, "vbBlue");
-    vbCyan = menuItem(*this, "vbCyan");
-    vbGreen = menuItem(*this, "vbGreen");
-    vbMagneta = menuItem(*this, "vbMagneta");
-    vbRed = menuItem(*this, "vbRed");
-    vbWhite = menuItem(*this, "vbWhite");
-    vbYellow = menuItem(*this, "vbYellow");
-    help = menuItem(*this, "help");
-    Exit = menuItem(*this, "Exit");
+        {"helpmenu", helpmenu},
+        {"About", About},
+        {"anagram", anagram},
+        {"color", color},
+        {"background", background},
+        {"vbBlack1", vbBlack1},
+        {"vbBlue1", vbBlue1},
+        {"vbCyan1", vbCyan1},
+        {"vbGreen1", vbGreen1},
+        {"vbMagneta1", vbMagneta1},
+        {"vbRed1", vbRed1},
+        {"vbWhite1", vbWhite1},
+        {"vbYellow1", vbYellow1},
+        {"textcolor", textcolor},
+        {"vbBlack", vbBlack},
+        {"vbBlue", vbBlue},
+        {"vbCyan", vbCyan},
+        {"vbGreen", vbGreen},
+        {"vbMagneta", vbMagneta},
+        {"vbRed", vbRed},
+        {"vbWhite", vbWhite},
+        {"vbYellow", vbYellow},
+        {"help", help},
+        {"Exit", Exit},
+    };
 }
 
 void formain::connectHandlers() {
@@ -129,16 +114,8 @@ void formain::connectHandlers() {
     for (const auto& [item, handler] : menuItems)
         connect(item, &QAction::triggered, this, handler);
 
-    connect(surface, &WindowSurface::mouseMoved, this, &formain::Form_MouseMove);
-    Label6->setMouseTracking(true);
-    Label6->installEventFilter(this);
-}
-
-// The restored window: its client area below the menu bar at its place and size.
-void formain::placeRestoredWindow() {
-    const int menuHeight = menuBar()->sizeHint().height();
-    setGeometry(twipsToPixels(kMainWindowClientLeft), twipsToPixels(kMainWindowClientTop) - menuHeight,
-                surface->width(), surface->height() + menuHeight);
+    onMouseMove(*surface, [this] { Form_MouseMove(); });
+    onMouseMove(*Label6, [this] { Label6_MouseMove(); });
 }
 
 void formain::Form_Load() {
@@ -148,7 +125,7 @@ void formain::Form_Load() {
 }
 
 void formain::showAtStart() {
-    showMaximized();
+    showWindow(*this, mainWindowDefinition().window);
     Text2->setFocus();
 }
 
@@ -157,15 +134,6 @@ void formain::bringToFront() {
         showAtStart();
     raise();
     activateWindow();
-}
-
-void formain::showSplash() {
-    if (splash_ && splash_->isVisible()) {
-        splash_->raise();
-        return;
-    }
-    splash_ = new afSplash([this] { bringToFront(); }, this);
-    splash_->show();
 }
 
 std::u32string formain::typedWord() const {
@@ -179,11 +147,6 @@ bool formain::eventFilter(QObject* watched, QEvent* event) {
             Text2_KeyPress(13);
         else if (!key->text().isEmpty())
             Text2_KeyPress(key->text().at(0).unicode());
-    } else if (watched == Text2 && event->type() == QEvent::MouseButtonRelease) {
-        if (Text2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-            Text2_Click();
-    } else if (watched == Label6 && event->type() == QEvent::MouseMove) {
-        Label6_MouseMove();
     }
     return QMainWindow::eventFilter(watched, event);
 }

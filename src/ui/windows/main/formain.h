@@ -3,9 +3,9 @@
 #include "core/search/search.h"
 #include "core/wordlist/word_list.h"
 #include "ui/framework/colour_value.h"
+#include "ui/framework/control_binding.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,7 +21,6 @@ class QPushButton;
 class QRadioButton;
 class WindowSurface;
 class SecondaryWindows;
-class afSplash;
 
 // The main window: the input box, the results box and the number of results,
 // the four search modes, the command buttons and the menus. Its commands live
@@ -98,7 +97,6 @@ public slots:
     void Command7_Click();
     void Text2_KeyPress(int keyAscii);
     void Text2_Change();
-    void Text2_Click();
     void Option2_Click();
     void Command2_Click();
     void Command5_Click();
@@ -142,9 +140,8 @@ protected:
 private:
     enum class SearchCommand { GetAnagrams, CountOnly };
 
-    void findControls();
+    ControlBindings bindings();
     void connectHandlers();
-    void placeRestoredWindow();
     void Form_Load();
 
     // search_commands.cpp
@@ -154,13 +151,8 @@ private:
     void extends(tovrel::Listing listing);
     void partials(tovrel::Listing listing);
     void extra_extended(tovrel::Listing listing);
-    bool refuseEmptyInput();
     void searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing);
     void showUnreadableWordList(const tovrel::FileError& error);
-
-    // game_commands.cpp
-    QString ReverseIt(const QString& s, int n) const;
-    QString scramble(QString w) const;
 
     // colour_scheme.cpp
     void setStartColours();
@@ -168,12 +160,10 @@ private:
     void setTargetsBackground(ColourValue colour);
     void setTargetsForeground(ColourValue colour);
 
-    void showSplash();
     std::u32string typedWord() const;
 
     tovrel::WordList wordList_;
     Desktop& desktop_;
     std::uint64_t resultCounter_ = 0;
-    QPointer<afSplash> splash_;
     std::unique_ptr<SecondaryWindows> secondaryWindows_;
 };

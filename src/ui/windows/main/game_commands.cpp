@@ -12,26 +12,12 @@
 namespace {
 
 constexpr char kRandomizeEmptyInput[] = "Please enter the word first in the INPUT BOX";
-// Beyond this many characters the scramble takes its one-pass form, which gives
-// the same text in linear rather than quadratic time.
-constexpr qsizetype kLongText = 256;
+
+QString scrambled(const QString& w) {
+    return fromCodePoints(tovrel::scramble(codePoints(w)));
+}
 
 } // namespace
-
-QString formain::ReverseIt(const QString& s, int n) const {
-    return fromCodePoints(tovrel::reversePrefix(codePoints(s), n));
-}
-
-// ReverseIt with the counts 0, 1, 2, ... up to the length, each on the text
-// the one before left.
-QString formain::scramble(QString w) const {
-    const std::u32string characters = codePoints(w);
-    if (qsizetype(characters.size()) > kLongText)
-        return fromCodePoints(tovrel::scrambleInOnePass(characters));
-    for (int n = 0; n <= int(characters.size()); ++n)
-        w = ReverseIt(w, n);
-    return w;
-}
 
 void formain::Command5_Click() {
     Text1->clear();
@@ -39,7 +25,7 @@ void formain::Command5_Click() {
         desktop_.showMessage(this, QString::fromLatin1(kRandomizeEmptyInput));
         return;
     }
-    Text1->setPlainText(scramble(Text2->text()));
+    Text1->setPlainText(scrambled(Text2->text()));
 }
 
 // The word game: a record drawn from the word list, scrambled into Text2.
@@ -55,5 +41,5 @@ void formain::Command2_Click() {
         showUnreadableWordList(*w.error);
         return;
     }
-    Text2->setText(scramble(QString::fromLatin1(w.record.data(), qsizetype(w.record.size()))));
+    Text2->setText(scrambled(QString::fromLatin1(w.record.data(), qsizetype(w.record.size()))));
 }

@@ -41,12 +41,12 @@ constexpr const char* kRandomizeTip =
     "randomized word in big text box below";
 constexpr const char* kChoiceTip = "Hover your Mouse over any of the choice to know more about it";
 
-} // namespace
-
-const WindowDefinition kMainWindow{"formain", "TOVREL -- BY VELMIRA TUNHOLD", 15000, 8715, Black, DarkRed};
-
 // clang-format off
-const ControlTable kMainWindowControls{
+const WindowProperties kProperties{
+//   name       caption                         frame    opens      client area  restored at    background text colour icon         picture
+    "formain", "TOVREL -- BY VELMIRA TUNHOLD", Sizable, Maximized, 15000, 8715, At(60, 1035), Black,     DarkRed,    ProgramIcon, ":/images/banner.png"};
+
+const ControlTable kControls{
 //   name        kind        in        left   top    width  height tab   caption or text                                  font                 background  text colour
     {"Text2",    TextBox,    Window,   5400,  3840,  4815,  540,   0,    "",                                              SansSerif12Bold,     System,     System},
     {"Label1",   Label,      Window,   5520,  3240,  4575,  495,   1,    "Please Enter your Word Below",                  SansSerif135Bold,    Black,      Red},
@@ -78,7 +78,7 @@ const ControlTable kMainWindowControls{
     {"Shape2",   Shape,      Window,   240,   3600,  1935,  735,   None, "",                                              NoFont,              System,     System},
 };
 
-const ToolTipTable kMainWindowToolTips{
+const ToolTipTable kToolTips{
     {"Text2",    "Give your word here or get the computer word (in game) here "},
     {"Text1",    "You will get your anagrams (answers)  here"},
     {"Command1", "Click here to get the anagrams on the white box below "},
@@ -110,7 +110,7 @@ const ToolTipTable kMainWindowToolTips{
                  "represents the name of the programmer of this software"},
 };
 
-const MenuTable kMainWindowMenus{
+const MenuTable kMenus{
 //   name          caption                                                                                     level
     {"helpmenu",   "&Help",                                                                                    0},
     {"About",      "&About",                                                                                   0},
@@ -138,3 +138,10 @@ const MenuTable kMainWindowMenus{
     {"Exit",       "&Exit",                                                                                    0},
 };
 // clang-format on
+
+} // namespace
+
+const WindowDefinition& mainWindowDefinition() {
+    static const WindowDefinition definition{kProperties, kControls, kToolTips, kMenus};
+    return definition;
+}

@@ -2,10 +2,11 @@
 
 #include "core/search/messages.h"
 #include "core/wordlist/latin1.h"
+#include "ui/framework/control_colours.h"
 #include "ui/framework/desktop.h"
-#include "ui/framework/window_builder.h"
 #include "ui/framework/window_surface.h"
 #include "ui/widgets/results_box.h"
+#include "ui/windows/main/secondary_windows.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -95,7 +96,7 @@ void formain::enterLockedMode(SearchCommand command) {
     hide({Frame1, Frame2});
     if (command == SearchCommand::GetAnagrams)
         Label5->setVisible(true);
-    showSplash();
+    secondaryWindows_->showSplash();
 }
 
 void formain::Text2_KeyPress(int keyAscii) {
@@ -108,8 +109,6 @@ void formain::Text2_Change() {
     Label4->setText(QString());
 }
 
-void formain::Text2_Click() {}
-
 void formain::Option2_Click() {
     Text1->setPlainText(QString::fromLatin1(kExtendedNotice));
 }
@@ -119,29 +118,15 @@ void formain::completes(tovrel::Listing listing) {
 }
 
 void formain::extends(tovrel::Listing listing) {
-    if (refuseEmptyInput())
-        return;
-    Text1->clear();
     searchIntoResults(tovrel::SearchMode::Extended, listing);
 }
 
 void formain::partials(tovrel::Listing listing) {
-    if (refuseEmptyInput())
-        return;
     searchIntoResults(tovrel::SearchMode::Partial, listing);
 }
 
 void formain::extra_extended(tovrel::Listing listing) {
-    if (refuseEmptyInput())
-        return;
     searchIntoResults(tovrel::SearchMode::ExtendedPartial, listing);
-}
-
-bool formain::refuseEmptyInput() {
-    if (!Text2->text().isEmpty())
-        return false;
-    desktop_.showMessage(this, QString::fromLatin1(tovrel::messages::kEmptyInput));
-    return true;
 }
 
 // One pass over the word list, its matches appended to Text1 at once and

@@ -4,6 +4,7 @@
 #include "ui/windows/about/about_window.h"
 #include "ui/windows/example/example_window.h"
 #include "ui/windows/help/help_window.h"
+#include "ui/windows/splash/splash_window.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ SecondaryWindows::~SecondaryWindows() {
     delete about_;
     delete example_;
     delete help_;
+    delete splash_;
 }
 
 frmAbout* SecondaryWindows::showAbout() {
@@ -46,4 +48,12 @@ Form1* SecondaryWindows::showExample() {
 
 Form2* SecondaryWindows::showHelp() {
     return show(help_, [] { return new Form2; });
+}
+
+afSplash* SecondaryWindows::showSplash() {
+    if (!isLoaded(splash_))
+        splash_ = new afSplash(showMainWindow_, owner_);
+    splash_->show();
+    splash_->raise();
+    return splash_;
 }

@@ -1,34 +1,18 @@
 #include "ui/windows/splash/splash_window.h"
 
-#include "ui/framework/twips.h"
 #include "ui/framework/window_builder.h"
-#include "ui/windows/splash/splash_definition.h"
+#include "ui/windows/splash/splash_window_definition.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 afSplash::afSplash(std::function<void()> showMainWindow, QWidget* parent)
-    : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint), showMainWindow_(std::move(showMainWindow)) {
+    : QWidget(parent), showMainWindow_(std::move(showMainWindow)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing the splash hands over to the main window; it never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
-    // The fixed dialog border, drawn around the client area.
-    setFrameStyle(QFrame::WinPanel | QFrame::Raised);
-
-    auto* clientArea = new QWidget(this);
-    applyWindowDefinition(*this, *clientArea, kSplashWindow);
-    buildControls(*clientArea, kSplashControls);
-    clientArea->move(frameWidth(), frameWidth());
-    setFixedSize(clientArea->size() + QSize(2 * frameWidth(), 2 * frameWidth()));
-
-    Frame1 = control<QGroupBox>(*this, "Frame1");
-    Label2 = control<QLabel>(*this, "Label2");
-
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    move(screen->geometry().center() - rect().center());
+    surface = &buildWindow(*this, splashWindowDefinition(), bindings());
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -36,6 +20,20 @@ afSplash::afSplash(std::function<void()> showMainWindow, QWidget* parent)
     connect(Timer2, &QTimer::timeout, this, &afSplash::Timer2_Timer);
     Form_Load();
     Timer2->start();
+}
+
+ControlBindings afSplash::bindings() {
+    return {
+        {"Frame1", Frame1},
+        {"Label2", Label2},
+        {"imgLogo", imgLogo},
+        {"lblCompanyProduct", lblCompanyProduct},
+        {"lblProductName", lblProductName},
+        {"lblPlatform", lblPlatform},
+        {"lblVersion", lblVersion},
+        {"lblCompany", lblCompany},
+        {"lblWarning", lblWarning},
+    };
 }
 
 void afSplash::Form_Load() {

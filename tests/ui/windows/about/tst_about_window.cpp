@@ -1,9 +1,10 @@
 #include "platform/system_information.h"
 #include "support/recording_desktop.h"
+#include "ui/framework/window_surface.h"
 #include "ui/windows/about/about_window.h"
 #include "ui/windows/about/about_window_definition.h"
 
-#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMap>
 #include <QPointer>
@@ -34,7 +35,7 @@ public:
     bool fileExists(const QString& path) override { return files.contains(path); }
 };
 
-// A spot of the window's bare surface, clear of every control.
+// A spot of the window's bare surface, clear of every control (checked where it is used).
 const QPoint kBareSurface(620, 150);
 
 RegistryValue text(const QByteArray& bytes) {
@@ -124,6 +125,7 @@ void TestAboutWindow::linkLooks() {
     QFETCH(bool, underlined);
     QFETCH(QColor, colour);
 
+    QVERIFY(qobject_cast<WindowSurface*>(window_->childAt(kBareSurface)));
     for (const QString& target : moves) {
         const QPoint spot = target == QLatin1String("surface") ? kBareSurface : centreOf(qPrintable(target));
         QTest::mouseMove(window_->windowHandle(), spot);
@@ -133,14 +135,17 @@ void TestAboutWindow::linkLooks() {
     QCOMPARE(link()->palette().color(QPalette::WindowText), colour);
 }
 
+// The link has a pointer of its own, the 32 x 32 pointing hand with its hot
+// spot at the fingertip; the other controls keep the arrow.
 void TestAboutWindow::linkCursorIsThePointingHand() {
     const QCursor cursor = link()->cursor();
-    if (QFile::exists(QString::fromLatin1(kLinkCursor))) {
-        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-        QCOMPARE(cursor.hotSpot(), QPoint(kLinkCursorHotX, kLinkCursorHotY));
-    } else {
-        QCOMPARE(cursor.shape(), Qt::PointingHandCursor);
-    }
+    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+    QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
+    const QImage hand(QStringLiteral(":/images/pointing_hand.png"));
+    QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+    QCOMPARE(cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             hand.convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(window_->findChild<QWidget*>(QStringLiteral("Label1"))->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestAboutWindow::linkClickOpensTheMakersPage() {

@@ -4,6 +4,7 @@
 #include "ui/windows/help/help_window.h"
 #include "ui/windows/main/secondary_windows.h"
 
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
@@ -74,7 +75,9 @@ void TestSecondaryWindows::exampleClickKeepsItLoaded() {
     QPointer<Form1> example = windows.showExample();
     QVERIFY(QTest::qWaitForWindowExposed(example));
 
-    QTest::mouseClick(example->windowHandle(), Qt::LeftButton, {}, QPoint(10, example->height() - 1));
+    // The strip of the window's surface below the text box.
+    QTest::mouseClick(example->windowHandle(), Qt::LeftButton, {},
+                      QPoint(10, example->Text1->geometry().bottom() + 1));
     QCOMPARE(mainWindowShown, 1);
     QVERIFY(!example->isVisible());
 

@@ -1,4 +1,5 @@
-#include "ui/framework/window_builder.h"
+#include "ui/framework/control_colours.h"
+#include "ui/framework/window_surface.h"
 #include "ui/windows/splash/splash_window.h"
 
 #include <QElapsedTimer>
@@ -27,7 +28,7 @@ void SplashTest::window() {
     QCOMPARE(splash.windowType(), Qt::SplashScreen);
     QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(splash.windowTitle().isEmpty());
-    QCOMPARE(splash.contentsRect().size(), QSize(618, 277));
+    QCOMPARE(splash.surface->size(), QSize(618, 277));
     QCOMPARE(splash.frameGeometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     QVERIFY(!splash.testAttribute(Qt::WA_QuitOnClose));
     QCOMPARE(splash.Timer2->interval(), 150);
@@ -68,7 +69,7 @@ void SplashTest::controls() {
     QFETCH(uint, background);
 
     afSplash splash({});
-    QWidget* control = findControl(splash, qPrintable(name));
+    QWidget* control = splash.findChild<QWidget*>(name);
     QVERIFY(control);
     QCOMPARE(control->parentWidget(), splash.Frame1);
     QCOMPARE(control->pos(), geometry.topLeft());

@@ -2,9 +2,8 @@
 
 #include "ui/framework/window_definition.h"
 
-// The splash window afSplash: a title-less panel centred on the screen.
-extern const WindowDefinition kSplashWindow;
-extern const ControlTable kSplashControls;
+// The splash window afSplash as drawn: a title-less panel centred on the screen.
+const WindowDefinition& splashWindowDefinition();
 
 // The interval of its timer Timer2, and the tick at which it hands over to
 // the main window.

@@ -1,4 +1,4 @@
-#include "ui/windows/splash/splash_definition.h"
+#include "ui/windows/splash/splash_window_definition.h"
 
 #include "ui/framework/definition_names.h"
 
@@ -17,12 +17,12 @@ constexpr FontSpec Arial825{"Arial", 8.25, kRegular};
 constexpr ColourValue VioletBlue = 0x00FF8080;
 constexpr ColourValue White = kWhite;
 
-} // namespace
-
-const WindowDefinition kSplashWindow{"afSplash", "", 9270, 4155, System, System};
-
 // clang-format off
-const ControlTable kSplashControls{
+const WindowProperties kProperties{
+//   name        caption frame      opens   client area  position  background text colour icon    picture
+    "afSplash", "",     TitleLess, Normal, 9270, 4155,  Centred,  System,    System,     NoIcon, NoPicture};
+
+const ControlTable kControls{
 //   name                 kind   in        left  top   width height tab   caption                       font            background  text colour  other
     {"Frame1",            Frame, Window,   0,    0,    9225, 4755,  None, "Tovrel By Velmira Tunhold",  NoFont,         VioletBlue, System},
     {"Label2",            Label, "Frame1", 3120, 2040, 1215, 975,   None, "",                           SansSerif24Bold, VioletBlue, White},
@@ -35,3 +35,10 @@ const ControlTable kSplashControls{
     {"lblWarning",        Label, "Frame1", 240,  3600, 6855, 195,   None, "Warning",                    Arial825,       VioletBlue, System},
 };
 // clang-format on
+
+} // namespace
+
+const WindowDefinition& splashWindowDefinition() {
+    static const WindowDefinition definition{kProperties, kControls};
+    return definition;
+}

@@ -4,8 +4,6 @@
 
 #include <vector>
 
-class QWidget;
-
 // A line drawn on a window's surface, beneath its controls; its ends in twips,
 // its width in pixels. `index` is its place in the window's array of lines.
 struct LineDefinition {
@@ -17,6 +15,3 @@ struct LineDefinition {
 };
 
 using LineTable = std::vector<LineDefinition>;
-
-// Draws the lines on the window; called from its paint event.
-void paintLines(QWidget& window, const LineTable& lines);
