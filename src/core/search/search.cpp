@@ -1,8 +1,11 @@
 #include "core/search/search.h"
 
+#include "core/search/character_rules.h"
 #include "core/search/matchers.h"
 #include "core/search/messages.h"
+#include "core/wordlist/latin1.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/utf8.h"
 
 namespace tovrel {
 namespace {
@@ -11,7 +14,7 @@ namespace {
 class TextSink : public ResultSink {
 public:
     explicit TextSink(std::string& text) : text_(text) {}
-    void add(std::string_view match) override {
+    void add(std::string_view match, Encoding) override {
         text_.append(match);
         text_.append(messages::kResultSeparator);
     }
@@ -20,46 +23,124 @@ private:
     std::string& text_;
 };
 
-template <typename Matcher>
-std::uint64_t pass(const Matcher& matcher, RecordReader& reader, ResultSink* sink) {
-    std::uint64_t count = 0;
-    if (!sink) {
-        reader.forEachRecord([&](std::string_view record) { count += matcher.matches(record) ? 1 : 0; });
-        return count;
-    }
-    std::string lowerCased;
-    reader.forEachRecord([&](std::string_view record) {
-        if (!matcher.matches(record))
-            return;
-        ++count;
+// Hands a match to its sink as the mode lists it. A record of a UTF-8 list
+// that is not UTF-8 was read as Latin-1 and goes out as such.
+template <typename Matcher> class Lister {
+public:
+    explicit Lister(const CharacterRules& rules) : rules_(rules) {}
+
+    void list(ResultSink& sink, std::string_view record, Encoding encoding) {
         if constexpr (Matcher::kListsLowerCased) {
-            lowerCased.assign(record);
-            for (char& c : lowerCased)
-                c = static_cast<char>(toLower(static_cast<unsigned char>(c)));
-            sink->add(lowerCased);
+            listed_.clear();
+            if (encoding == Encoding::Latin1) {
+                listed_.assign(record);
+                for (char& c : listed_)
+                    c = static_cast<char>(toLower(static_cast<unsigned char>(c)));
+            } else {
+                rules_.appendLowerCasedUtf8(record, listed_);
+            }
+            sink.add(listed_, encoding);
         } else {
-            sink->add(record);
+            const bool readAsLatin1 = encoding == Encoding::Utf8 && !isValidUtf8(record);
+            sink.add(record, readAsLatin1 ? Encoding::Latin1 : encoding);
+        }
+    }
+
+private:
+    const CharacterRules& rules_;
+    std::string listed_;
+};
+
+struct Word {
+    std::size_t index; // in the caller's order
+    ResultSink* sink;
+};
+
+template <typename Matcher>
+void latin1Pass(const std::vector<Matcher>& matchers, const std::vector<Word>& words,
+                std::vector<std::uint64_t>& counts, RecordReader& reader, Lister<Matcher>& lister) {
+    if (matchers.size() == 1) { // the common case, kept tight
+        const Matcher& matcher = matchers.front();
+        ResultSink* sink = words.front().sink;
+        std::uint64_t& count = counts[words.front().index];
+        if (!sink) {
+            reader.forEachRecord([&](std::string_view record) { count += matcher.matches(record) ? 1 : 0; });
+            return;
+        }
+        reader.forEachRecord([&](std::string_view record) {
+            if (!matcher.matches(record))
+                return;
+            ++count;
+            lister.list(*sink, record, Encoding::Latin1);
+        });
+        return;
+    }
+    reader.forEachRecord([&](std::string_view record) {
+        for (std::size_t i = 0; i < matchers.size(); ++i) {
+            if (!matchers[i].matches(record))
+                continue;
+            ++counts[words[i].index];
+            if (words[i].sink)
+                lister.list(*words[i].sink, record, Encoding::Latin1);
         }
     });
-    return count;
 }
 
-std::uint64_t passInMode(SearchMode mode, std::u32string_view typed, RecordReader& reader, ResultSink* sink,
-                         bool& refused) {
-    switch (mode) {
-    case SearchMode::Complete: {
-        const CompleteMatcher matcher(typed);
-        refused = matcher.refused();
-        return refused ? 0 : pass(matcher, reader, sink);
+// A UTF-8 record that is all ASCII is tested byte by byte like a Latin-1 one;
+// any other is decoded once, and only when its length in bytes leaves room
+// for a match (a character takes one to four bytes).
+template <typename Matcher>
+void utf8Pass(const std::vector<Matcher>& matchers, const std::vector<Word>& words,
+              std::vector<std::uint64_t>& counts, RecordReader& reader, const CharacterRules& rules,
+              Lister<Matcher>& lister) {
+    std::u32string decoded;
+    reader.forEachRecord([&](std::string_view record) {
+        const std::size_t most = record.size();
+        const std::size_t fewest = rules.foldsAccents() ? 0 : (record.size() + 3) / 4;
+        enum { Unknown, Ascii, Decoded } form = Unknown;
+        for (std::size_t i = 0; i < matchers.size(); ++i) {
+            if (!matchers[i].mayFit(fewest, most))
+                continue;
+            if (form == Unknown) {
+                form = isAscii(record) ? Ascii : Decoded;
+                if (form == Decoded)
+                    rules.decodeRecord(record, decoded);
+            }
+            if (!(form == Ascii ? matchers[i].matches(record) : matchers[i].matches(decoded)))
+                continue;
+            ++counts[words[i].index];
+            if (words[i].sink)
+                lister.list(*words[i].sink, record, Encoding::Utf8);
+        }
+    });
+}
+
+template <typename Matcher>
+void passWith(const std::vector<std::u32string>& typed, const std::vector<ResultSink*>& sinks,
+              const CharacterRules& rules, RecordReader& reader, std::vector<SearchOutcome>& outcomes) {
+    std::vector<Matcher> matchers;
+    std::vector<Word> words;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        Matcher matcher(typed[i], rules);
+        if constexpr (std::is_same_v<Matcher, CompleteMatcher>) {
+            if (matcher.refused()) {
+                outcomes[i].status = SearchOutcome::Status::RefusedInput;
+                continue;
+            }
+        }
+        matchers.push_back(std::move(matcher));
+        words.push_back({i, sinks[i]});
     }
-    case SearchMode::Extended:
-        return pass(ExtendedMatcher(typed), reader, sink);
-    case SearchMode::Partial:
-        return pass(PartialMatcher(typed), reader, sink);
-    case SearchMode::ExtendedPartial:
-        return pass(ExtendedPartialMatcher(typed), reader, sink);
-    }
-    return 0;
+    if (matchers.empty())
+        return;
+    std::vector<std::uint64_t> counts(typed.size(), 0);
+    Lister<Matcher> lister(rules);
+    if (rules.encoding() == Encoding::Latin1)
+        latin1Pass(matchers, words, counts, reader, lister);
+    else
+        utf8Pass(matchers, words, counts, reader, rules, lister);
+    for (const Word& word : words)
+        outcomes[word.index].count = counts[word.index];
 }
 
 SearchOutcome unreadable(FileError error) {
@@ -71,32 +152,45 @@ SearchOutcome unreadable(FileError error) {
 
 } // namespace
 
-SearchOutcome search(SearchMode mode, std::u32string_view typed, RecordReader& reader, ResultSink* sink) {
-    SearchOutcome outcome;
-    bool refused = false;
-    outcome.count = passInMode(mode, typed, reader, sink, refused);
-    if (refused)
-        outcome.status = SearchOutcome::Status::RefusedInput;
-    else if (reader.error())
-        return unreadable(*reader.error());
-    return outcome;
+std::vector<SearchOutcome> search(SearchMode mode, const std::vector<std::u32string>& typed,
+                                  RecordReader& reader, const std::vector<ResultSink*>& sinks,
+                                  const SearchOptions& options) {
+    std::vector<SearchOutcome> outcomes(typed.size());
+    const Encoding encoding = options.encoding ? *options.encoding : reader.detectEncoding();
+    for (SearchOutcome& outcome : outcomes)
+        outcome.encoding = encoding;
+    const CharacterRules rules(encoding, options.foldAccents);
+    switch (mode) {
+    case SearchMode::Complete:
+        passWith<CompleteMatcher>(typed, sinks, rules, reader, outcomes);
+        break;
+    case SearchMode::Extended:
+        passWith<ExtendedMatcher>(typed, sinks, rules, reader, outcomes);
+        break;
+    case SearchMode::Partial:
+        passWith<PartialMatcher>(typed, sinks, rules, reader, outcomes);
+        break;
+    case SearchMode::ExtendedPartial:
+        passWith<ExtendedPartialMatcher>(typed, sinks, rules, reader, outcomes);
+        break;
+    }
+    if (reader.error())
+        for (SearchOutcome& outcome : outcomes)
+            if (outcome.status == SearchOutcome::Status::Done)
+                outcome = unreadable(*reader.error());
+    return outcomes;
 }
 
-SearchOutcome search(SearchMode mode, std::u32string_view typed, RecordReader& reader, Listing listing) {
+SearchOutcome search(SearchMode mode, std::u32string_view typed, RecordReader& reader, Listing listing,
+                     const SearchOptions& options) {
     std::string text;
     TextSink sink(text);
-    SearchOutcome outcome = search(mode, typed, reader, listing == Listing::Text ? &sink : nullptr);
+    SearchOutcome outcome = std::move(
+        search(mode, {std::u32string(typed)}, reader, {listing == Listing::Text ? &sink : nullptr}, options)
+            .front());
     if (outcome.status == SearchOutcome::Status::Done)
         outcome.text = std::move(text);
     return outcome;
-}
-
-SearchOutcome search(SearchMode mode, std::u32string_view typed, const std::string& dictionaryPath,
-                     ResultSink* sink) {
-    RecordReader reader;
-    if (auto error = reader.open(dictionaryPath))
-        return unreadable(std::move(*error));
-    return search(mode, typed, reader, sink);
 }
 
 SearchOutcome search(SearchMode mode, std::u32string_view typed, const std::string& dictionaryPath,

@@ -1,5 +1,7 @@
 #include "core/wordlist/record_reader.h"
 
+#include "core/wordlist/utf8.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,22 +18,52 @@ RecordReader::~RecordReader() {
     close();
 }
 
-std::optional<FileError> RecordReader::open(const std::string& path, std::size_t blockSize) {
+std::optional<FileError> RecordReader::open(const std::string& path, const ReadOptions& options) {
     close();
     path_ = path;
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0)
+    // Without pipes, opening must not wait for a FIFO's writer either.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (options.acceptPipes ? 0 : O_NONBLOCK));
+    if (fd < 0)
         return fileErrorFromErrno(path, errno);
+    return openDescriptor(fd, options);
+}
+
+std::optional<FileError> RecordReader::openStandardInput(const ReadOptions& options) {
+    close();
+    path_ = "standard input";
+    const int fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        return fileErrorFromErrno(path_, errno);
+    return openDescriptor(fd, options);
+}
+
+std::optional<FileError> RecordReader::openDescriptor(int fd, const ReadOptions& options) {
+    fd_ = fd;
     struct stat status {};
-    if (::fstat(fd_, &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (::fstat(fd_, &status) != 0) {
+        const int error = errno;
         close();
-        return FileError{path, "it is a folder, not a file"};
+        return fileErrorFromErrno(path_, error);
     }
-    buffer_.assign(blockSize < 16 ? 16 : blockSize, '\0');
+    if (S_ISDIR(status.st_mode)) {
+        close();
+        return FileError{path_, "it is a folder, not a file"};
+    }
+    regularFile_ = S_ISREG(status.st_mode);
+    if (!regularFile_ && !options.acceptPipes) {
+        close();
+        return FileError{path_, "it is not a regular file"};
+    }
+    if (!options.acceptPipes)
+        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    buffer_.assign(options.blockSize < 16 ? 16 : options.blockSize, '\0');
+    longestRecord_ = options.longestRecord < 1 ? 1 : options.longestRecord;
     data_ = buffer_.data();
     pos_ = end_ = 0;
+    dropped_ = 0;
     eof_ = false;
     error_.reset();
+    skipped_ = {};
     return std::nullopt;
 }
 
@@ -41,24 +73,41 @@ void RecordReader::close() {
     fd_ = -1;
 }
 
+Encoding RecordReader::detectEncoding() {
+    if (fd_ < 0) // bytes given in memory
+        return isValidUtf8(std::string_view(data_, end_)) ? Encoding::Utf8 : Encoding::Latin1;
+    if (!regularFile_)
+        return Encoding::Utf8;
+    // Read apart from the records, so that the pass still starts where it is.
+    std::string block(std::size_t{1} << 16, '\0');
+    std::size_t carried = 0; // the start of a sequence that the last block cut
+    for (off_t offset = 0;;) {
+        const ssize_t got = ::pread(fd_, block.data() + carried, block.size() - carried, offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) // the end (or an error, which the pass will meet and report)
+            return carried == 0 ? Encoding::Utf8 : Encoding::Latin1;
+        offset += got;
+        const std::string_view bytes(block.data(), carried + static_cast<std::size_t>(got));
+        const std::size_t tail = unfinishedUtf8Tail(bytes);
+        if (!isValidUtf8(bytes.substr(0, bytes.size() - tail)))
+            return Encoding::Latin1;
+        std::memmove(block.data(), bytes.data() + bytes.size() - tail, tail);
+        carried = tail;
+    }
+}
+
 bool RecordReader::refill() {
     if (eof_)
         return false;
     if (pos_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
         end_ -= pos_;
+        dropped_ += pos_;
         pos_ = 0;
     }
-    if (end_ == buffer_.size()) { // one field longer than a block
-        if (buffer_.size() >= kLongestField) {
-            // Not a word list (a device that never ends, say): stop before memory runs out.
-            error_ = FileError{path_, "it holds a line longer than " + std::to_string(kLongestField >> 20) +
-                                          " MiB, which no word list has"};
-            eof_ = true;
-            return false;
-        }
+    if (end_ == buffer_.size()) // one field longer than a block
         buffer_.resize(buffer_.size() * 2);
-    }
     data_ = buffer_.data();
     for (;;) {
         const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
@@ -81,8 +130,20 @@ std::size_t RecordReader::find(std::size_t from, std::string_view stops) {
             if (stops.find(data_[i]) != std::string_view::npos)
                 return i - pos_;
         from = end_ - pos_;
+        if (from >= longestRecord_ && !eof_)
+            return kTooLong;
         if (!refill())
             return end_ - pos_;
+    }
+}
+
+void RecordReader::discardUntil(std::string_view stops) {
+    for (;;) {
+        for (; pos_ < end_; ++pos_)
+            if (stops.find(data_[pos_]) != std::string_view::npos)
+                return;
+        if (!refill())
+            return;
     }
 }
 
@@ -99,6 +160,13 @@ std::size_t RecordReader::pastDelimiter(std::size_t at) {
 }
 
 std::string_view RecordReader::next() {
+    while (!atEnd())
+        if (const std::optional<std::string_view> record = field())
+            return *record;
+    return {};
+}
+
+std::optional<std::string_view> RecordReader::field() {
     for (;;) {
         while (pos_ < end_ && data_[pos_] == ' ')
             ++pos_;
@@ -106,27 +174,44 @@ std::string_view RecordReader::next() {
             break;
     }
     if (pos_ >= end_)
-        return {};
+        return std::string_view();
 
     static constexpr std::string_view kDelimiters(",\r\n", 3);
-    std::size_t recordStart = 0;
-    std::size_t recordEnd = 0;
-    std::size_t delimiter = 0;
-    bool trim = false;
-    if (data_[pos_] == '"') {
-        recordStart = 1;
-        recordEnd = find(1, "\"\r\n");
-        delimiter = recordEnd;
-        if (pos_ + recordEnd < end_ && data_[pos_ + recordEnd] == '"')
-            delimiter = find(recordEnd + 1, kDelimiters);
-    } else {
-        recordEnd = delimiter = find(0, kDelimiters);
-        trim = true;
+    const std::uint64_t start = dropped_ + pos_;
+    const bool quoted = data_[pos_] == '"';
+    const std::size_t recordStart = quoted ? 1 : 0;
+    std::size_t recordEnd = find(recordStart, quoted ? std::string_view("\"\r\n") : kDelimiters);
+    if (recordEnd == kTooLong) {
+        // Skipped without holding it: the rest of the field is read and dropped.
+        discardUntil(quoted ? std::string_view("\"\r\n") : kDelimiters);
+        if (quoted && pos_ < end_ && data_[pos_] == '"') {
+            ++pos_;
+            discardUntil(kDelimiters);
+        }
+        pos_ += pastDelimiter(0);
+        if (skipped_.count++ == 0)
+            skipped_.firstOffset = start;
+        return std::nullopt;
+    }
+    std::size_t delimiter = recordEnd;
+    bool kept = false;
+    if (quoted && pos_ + recordEnd < end_ && data_[pos_ + recordEnd] == '"') {
+        delimiter = find(recordEnd + 1, kDelimiters);
+        if (delimiter == kTooLong) {
+            // The quoted record itself is whole; only what follows it is too long.
+            kept_.assign(data_ + pos_ + recordStart, recordEnd - recordStart);
+            kept = true;
+            pos_ += recordEnd + 1;
+            discardUntil(kDelimiters);
+            delimiter = 0;
+        }
     }
     const std::size_t consumed = pastDelimiter(delimiter);
-    std::string_view record(data_ + pos_ + recordStart, recordEnd - recordStart);
+    const std::string_view record =
+        kept ? std::string_view(kept_)
+             : std::string_view(data_ + pos_ + recordStart, recordEnd - recordStart);
     pos_ += consumed;
-    return trim ? trimTrailingBlanks(record) : record;
+    return quoted ? record : trimTrailingBlanks(record);
 }
 
 } // namespace tovrel

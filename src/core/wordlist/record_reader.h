@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/wordlist/file_error.h"
+#include "core/wordlist/text_encoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -53,6 +54,21 @@ inline std::uint64_t delimiterBits(const char* p) {
 }
 } // namespace detail
 
+// How a list is opened. Only a regular file is read unless pipes are
+// accepted: a FIFO or a device in the place of the list would block the
+// reader or never end.
+struct ReadOptions {
+    static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 17;
+    static constexpr std::size_t kDefaultLongestRecord = std::size_t{1} << 25;
+
+    std::size_t blockSize = kDefaultBlockSize;
+    // A record longer than this is skipped (and counted, see
+    // RecordReader::skipped), so that memory stays bounded on any input.
+    std::size_t longestRecord = kDefaultLongestRecord;
+    // Read a pipe, a FIFO or a device too (tovrel2-find does, on purpose).
+    bool acceptPipes = false;
+};
+
 // Streams the records of a word list, one field at a time, in large blocks.
 //
 // A record is a field of the file: blanks before it are skipped; a field that
@@ -63,9 +79,11 @@ inline std::uint64_t delimiterBits(const char* p) {
 // a lone CR. A final line end gives no extra record.
 class RecordReader {
 public:
-    static constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 17;
-    // A field may grow the buffer up to this size; beyond it reading fails.
-    static constexpr std::size_t kLongestField = std::size_t{1} << 28;
+    // The records that were too long to read, counted as they were skipped.
+    struct Skipped {
+        std::uint64_t count = 0;
+        std::uint64_t firstOffset = 0; // in bytes from the start of the list
+    };
 
     RecordReader() = default;
     // Reads the given bytes as if they were a file's content.
@@ -75,8 +93,19 @@ public:
     RecordReader& operator=(const RecordReader&) = delete;
 
     // Opens the file for reading from its start; the error names the path.
-    std::optional<FileError> open(const std::string& path, std::size_t blockSize = kDefaultBlockSize);
+    std::optional<FileError> open(const std::string& path, const ReadOptions& options = {});
+    // Reads standard input, named "standard input" in errors.
+    std::optional<FileError> openStandardInput(const ReadOptions& options = {});
     void close();
+
+    // The list's encoding: UTF-8 when a file (or the content) is well-formed
+    // UTF-8 throughout, else Latin-1. A pipe cannot be read twice, so it is
+    // taken as UTF-8, in which a record that is not UTF-8 is read as Latin-1.
+    // Leaves the reading position where it is.
+    Encoding detectEncoding();
+
+    // The name of the list in messages.
+    const std::string& name() const { return path_; }
 
     // True when no character is left, or when reading has failed (see error()).
     bool atEnd() {
@@ -86,7 +115,7 @@ public:
     }
 
     // The next record; valid until the next call on this reader. At the end of
-    // the file it is empty.
+    // the file it is empty (also when the last record was skipped for its length).
     std::string_view next();
 
     // Hands every record left, in order, to `handle`; each view is valid only
@@ -98,12 +127,15 @@ public:
             pos_ = bareWords(handle);
             if (atEnd())
                 break;
-            handle(next()); // a quoted or indented field, or the bytes after the last whole chunk
+            // a quoted or indented field, or the bytes after the last whole chunk
+            if (const std::optional<std::string_view> record = field())
+                handle(*record);
         }
     }
 
     // A read error met after the file was opened; reading stops there.
     const std::optional<FileError>& error() const { return error_; }
+    const Skipped& skipped() const { return skipped_; }
 
 private:
     static std::string_view trimTrailingBlanks(std::string_view field) {
@@ -143,9 +175,18 @@ private:
         return pos;
     }
 
+    static constexpr std::size_t kTooLong = ~std::size_t{0};
+
+    std::optional<FileError> openDescriptor(int fd, const ReadOptions& options);
     // Offset from pos_ of the first byte at or after `from` that is one of
-    // `stops`, reading more as needed; the number of bytes left at the end.
+    // `stops`, reading more as needed; the number of bytes left at the end;
+    // kTooLong when the field would grow beyond the longest record first.
     std::size_t find(std::size_t from, std::string_view stops);
+    // Drops the field from pos_ up to the next byte that is one of `stops`
+    // without keeping it; pos_ then stands on that byte (or at the end).
+    void discardUntil(std::string_view stops);
+    // The record starting at pos_, or nothing when it was too long and skipped.
+    std::optional<std::string_view> field();
     // Offset from pos_ just past the delimiter at `at` (a comma, CR LF, LF, CR).
     std::size_t pastDelimiter(std::size_t at);
     // Reads more of the file behind the unread bytes; false at its end or on an error.
@@ -158,7 +199,12 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool eof_ = true;
+    bool regularFile_ = false;
+    std::size_t longestRecord_ = ReadOptions::kDefaultLongestRecord;
+    std::uint64_t dropped_ = 0; // bytes of the list before buffer_[0]
+    std::string kept_;          // a quoted record whose tail was too long to buffer
     std::optional<FileError> error_;
+    Skipped skipped_;
 };
 
 } // namespace tovrel
