@@ -13,7 +13,8 @@ function(tovrel_add_man_page source)
     COMMAND sh -c "'${TOVREL_SCDOC}' < '${CMAKE_SOURCE_DIR}/${source}' > '${roff}'"
     COMMAND gzip -9nf ${roff}
     DEPENDS ${CMAKE_SOURCE_DIR}/${source}
-    COMMENT "Manual page ${page}")
+    COMMENT "Manual page ${page}"
+    VERBATIM)
   add_custom_target(man-${page} ALL DEPENDS ${roff}.gz)
   if(arg_COMPONENT)
     install(FILES ${roff}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section} COMPONENT ${arg_COMPONENT})

@@ -1,16 +1,13 @@
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
-namespace tovrel {
+namespace tovrel::cli {
 
-// tovrel2-find [--dictionary PATH] [--count] MODE WORD
-// Prints what the results box would hold after the search (or, with --count,
-// the number of matches). Returns the exit status: 0 done, 1 the word list
-// could not be read, 2 a word or arguments that cannot be searched.
-int runFindCommand(const std::vector<std::string>& arguments, const std::string& defaultDictionary,
-                   std::ostream& out, std::ostream& err);
+// tovrel2-find [OPTIONS] MODE WORD: reads its words and lists from standard
+// input or files, prints to standard output, says what went wrong on
+// standard error, and gives the exit status (see exit_status.h).
+int runFindCommand(const std::vector<std::string>& arguments, const std::string& defaultDictionary);
 
-} // namespace tovrel
+} // namespace tovrel::cli

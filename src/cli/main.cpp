@@ -1,15 +1,14 @@
 #include "cli/find_command.h"
 
 #include <climits>
-#include <iostream>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-// The word list lies beside the program.
-std::string dictionaryBesideProgram() {
+// The list searched when no --dictionary is given: the one beside the program.
+std::string defaultDictionary() {
     char path[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
     if (length <= 0)
@@ -21,9 +20,5 @@ std::string dictionaryBesideProgram() {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const int status = tovrel::runFindCommand(arguments, dictionaryBesideProgram(), std::cout, std::cerr);
-    std::cout.flush();
-    return std::cout ? status : 1;
+    return tovrel::cli::runFindCommand(std::vector<std::string>(argv + 1, argv + argc), defaultDictionary());
 }
