@@ -40,7 +40,9 @@ std::string encode(const std::u32string& text) {
         std::int32_t length = 0;
         UBool failed = false;
         U8_APPEND(bytes, length, 4, static_cast<UChar32>(c), failed);
-        out.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
+        out.append(failed
+                       ? "\xEF\xBF\xBD"
+                       : std::string(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length)));
     }
     return out;
 }
