@@ -56,9 +56,12 @@ struct Word {
     ResultSink* sink;
 };
 
+// Every record tested byte by byte: a Latin-1 list, or a UTF-8 one where the
+// bytes alone decide (see Utf8Tester); the matches are listed in `encoding`.
 template <typename Matcher>
-void latin1Pass(const std::vector<Matcher>& matchers, const std::vector<Word>& words,
-                std::vector<std::uint64_t>& counts, RecordReader& reader, Lister<Matcher>& lister) {
+void bytePass(const std::vector<Matcher>& matchers, const std::vector<Word>& words,
+              std::vector<std::uint64_t>& counts, RecordReader& reader, Lister<Matcher>& lister,
+              Encoding encoding) {
     if (matchers.size() == 1) { // the common case, kept tight
         const Matcher& matcher = matchers.front();
         ResultSink* sink = words.front().sink;
@@ -71,7 +74,7 @@ void latin1Pass(const std::vector<Matcher>& matchers, const std::vector<Word>& w
             if (!matcher.matches(record))
                 return;
             ++count;
-            lister.list(*sink, record, Encoding::Latin1);
+            lister.list(*sink, record, encoding);
         });
         return;
     }
@@ -81,32 +84,66 @@ void latin1Pass(const std::vector<Matcher>& matchers, const std::vector<Word>& w
                 continue;
             ++counts[words[i].index];
             if (words[i].sink)
-                lister.list(*words[i].sink, record, Encoding::Latin1);
+                lister.list(*words[i].sink, record, encoding);
         }
     });
 }
 
-// A UTF-8 record that is all ASCII is tested byte by byte like a Latin-1 one;
-// any other is decoded once, and only when its length in bytes leaves room
-// for a match (a character takes one to four bytes).
+// A UTF-8 record that is all ASCII (as the reader tells) is tested byte by
+// byte like a Latin-1 one; any other is decoded once, and only when its length
+// in bytes leaves room for a match (a character takes one to four bytes).
+template <typename Matcher> class Utf8Tester {
+public:
+    explicit Utf8Tester(const CharacterRules& rules) : rules_(rules) {}
+
+    void start(std::string_view record, bool ascii) {
+        record_ = record;
+        fewest_ = rules_.foldsAccents() ? 0 : (record.size() + 3) / 4;
+        form_ = ascii ? Form::Bytes : Form::Unknown;
+    }
+    bool matches(const Matcher& matcher) {
+        if (!matcher.mayFit(fewest_, record_.size()))
+            return false;
+        if (form_ == Form::Unknown) {
+            form_ = Form::Decoded;
+            rules_.decodeRecord(record_, decoded_);
+        }
+        return form_ == Form::Bytes ? matcher.matches(record_)
+                                    : matcher.matches(std::u32string_view(decoded_));
+    }
+
+private:
+    enum class Form { Unknown, Bytes, Decoded };
+    const CharacterRules& rules_;
+    std::string_view record_;
+    std::size_t fewest_ = 0;
+    Form form_ = Form::Unknown;
+    std::u32string decoded_;
+};
+
 template <typename Matcher>
 void utf8Pass(const std::vector<Matcher>& matchers, const std::vector<Word>& words,
               std::vector<std::uint64_t>& counts, RecordReader& reader, const CharacterRules& rules,
               Lister<Matcher>& lister) {
-    std::u32string decoded;
-    reader.forEachRecord([&](std::string_view record) {
-        const std::size_t most = record.size();
-        const std::size_t fewest = rules.foldsAccents() ? 0 : (record.size() + 3) / 4;
-        enum { Unknown, Ascii, Decoded } form = Unknown;
+    Utf8Tester<Matcher> tester(rules);
+    if (matchers.size() == 1) { // the common case, kept tight
+        const Matcher& matcher = matchers.front();
+        ResultSink* sink = words.front().sink;
+        std::uint64_t& count = counts[words.front().index];
+        reader.forEachRecord([&](std::string_view record, bool ascii) {
+            tester.start(record, ascii);
+            if (!tester.matches(matcher))
+                return;
+            ++count;
+            if (sink)
+                lister.list(*sink, record, Encoding::Utf8);
+        });
+        return;
+    }
+    reader.forEachRecord([&](std::string_view record, bool ascii) {
+        tester.start(record, ascii);
         for (std::size_t i = 0; i < matchers.size(); ++i) {
-            if (!matchers[i].mayFit(fewest, most))
-                continue;
-            if (form == Unknown) {
-                form = isAscii(record) ? Ascii : Decoded;
-                if (form == Decoded)
-                    rules.decodeRecord(record, decoded);
-            }
-            if (!(form == Ascii ? matchers[i].matches(record) : matchers[i].matches(decoded)))
+            if (!tester.matches(matchers[i]))
                 continue;
             ++counts[words[i].index];
             if (words[i].sink)
@@ -135,8 +172,11 @@ void passWith(const std::vector<std::u32string>& typed, const std::vector<Result
         return;
     std::vector<std::uint64_t> counts(typed.size(), 0);
     Lister<Matcher> lister(rules);
-    if (rules.encoding() == Encoding::Latin1)
-        latin1Pass(matchers, words, counts, reader, lister);
+    // The extended search looks only at the letters a to z, which UTF-8 writes
+    // as single bytes: without folded accents the bytes alone decide.
+    const bool bytesDecide = std::is_same_v<Matcher, ExtendedMatcher> && !rules.foldsAccents();
+    if (rules.encoding() == Encoding::Latin1 || bytesDecide)
+        bytePass(matchers, words, counts, reader, lister, rules.encoding());
     else
         utf8Pass(matchers, words, counts, reader, rules, lister);
     for (const Word& word : words)

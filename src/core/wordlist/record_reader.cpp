@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,20 +80,24 @@ Encoding RecordReader::detectEncoding() {
     if (!regularFile_)
         return Encoding::Utf8;
     // Read apart from the records, so that the pass still starts where it is.
-    std::string block(std::size_t{1} << 16, '\0');
+    // (Not mapped: a list cut short while mapped would end the program.) The
+    // first block is small, since a Latin-1 list shows itself early.
+    constexpr std::size_t kLargest = std::size_t{1} << 20;
+    const std::unique_ptr<char[]> block(new char[kLargest]);
+    std::size_t size = std::size_t{1} << 16;
     std::size_t carried = 0; // the start of a sequence that the last block cut
-    for (off_t offset = 0;;) {
-        const ssize_t got = ::pread(fd_, block.data() + carried, block.size() - carried, offset);
+    for (off_t offset = 0;; size = kLargest) {
+        const ssize_t got = ::pread(fd_, block.get() + carried, size - carried, offset);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0) // the end (or an error, which the pass will meet and report)
             return carried == 0 ? Encoding::Utf8 : Encoding::Latin1;
         offset += got;
-        const std::string_view bytes(block.data(), carried + static_cast<std::size_t>(got));
+        const std::string_view bytes(block.get(), carried + static_cast<std::size_t>(got));
         const std::size_t tail = unfinishedUtf8Tail(bytes);
         if (!isValidUtf8(bytes.substr(0, bytes.size() - tail)))
             return Encoding::Latin1;
-        std::memmove(block.data(), bytes.data() + bytes.size() - tail, tail);
+        std::memmove(block.get(), bytes.data() + bytes.size() - tail, tail);
         carried = tail;
     }
 }

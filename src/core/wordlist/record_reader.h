@@ -2,12 +2,14 @@
 
 #include "core/wordlist/file_error.h"
 #include "core/wordlist/text_encoding.h"
+#include "core/wordlist/utf8.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -49,6 +51,23 @@ inline std::uint64_t delimiterBits(const char* p) {
     std::uint64_t bits = 0;
     for (int i = 0; i < 64; ++i)
         bits |= std::uint64_t(kDelimiter[static_cast<unsigned char>(p[i])]) << i;
+    return bits;
+#endif
+}
+// One bit for each of the 64 bytes at p that is above 0x7F, for telling
+// ASCII records of a UTF-8 list without looking at them again.
+inline std::uint64_t highBits(const char* p) {
+#ifdef __SSE2__
+    std::uint64_t bits = 0;
+    for (int part = 0; part < 4; ++part) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
+        bits |= std::uint64_t(static_cast<std::uint32_t>(_mm_movemask_epi8(bytes))) << (16 * part);
+    }
+    return bits;
+#else
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 64; ++i)
+        bits |= std::uint64_t(static_cast<unsigned char>(p[i]) >> 7) << i;
     return bits;
 #endif
 }
@@ -121,15 +140,21 @@ public:
     // Hands every record left, in order, to `handle`; each view is valid only
     // during its call. This is the fast way through a whole list: most records
     // are a bare word on a line of its own, found through the delimiter bits
-    // of the buffered bytes with the reader's state kept in registers.
+    // of the buffered bytes with the reader's state kept in registers. A
+    // handle that takes a second argument is also told whether the record is
+    // all ASCII, which the same pass over the bytes finds almost for free.
     template <typename Handle> void forEachRecord(Handle&& handle) {
         while (!atEnd()) {
             pos_ = bareWords(handle);
             if (atEnd())
                 break;
             // a quoted or indented field, or the bytes after the last whole chunk
-            if (const std::optional<std::string_view> record = field())
-                handle(*record);
+            if (const std::optional<std::string_view> record = field()) {
+                if constexpr (kTellsAscii<Handle>)
+                    handle(*record, isAscii(*record));
+                else
+                    handle(*record);
+            }
         }
     }
 
@@ -138,6 +163,9 @@ public:
     const Skipped& skipped() const { return skipped_; }
 
 private:
+    template <typename Handle>
+    static constexpr bool kTellsAscii = std::is_invocable_v<Handle&, std::string_view, bool>;
+
     static std::string_view trimTrailingBlanks(std::string_view field) {
         while (!field.empty() && field.back() == ' ')
             field.remove_suffix(1);
@@ -152,10 +180,14 @@ private:
         const char* const data = data_;
         const std::size_t end = end_;
         std::size_t pos = pos_;
+        std::size_t afterLastHigh = 0; // one past the last byte above 0x7F in the chunks before
         // A chunk ends before the last byte read, so that the byte after a CR is
         // always there to tell CR LF from a lone CR.
         for (std::size_t chunk = pos; chunk + 64 < end; chunk += 64) {
             std::uint64_t bits = detail::delimiterBits(data + chunk);
+            std::uint64_t high = 0;
+            if constexpr (kTellsAscii<Handle>)
+                high = detail::highBits(data + chunk);
             if (pos > chunk) // the LF of a CR LF that closed the chunk before
                 bits = pos - chunk < 64 ? bits & (~std::uint64_t{0} << (pos - chunk)) : 0;
             while (bits) {
@@ -164,13 +196,23 @@ private:
                 if (data[pos] == ' ' || data[pos] == '"')
                     return pos;
                 const std::string_view record(data + pos, at - pos);
+                const std::size_t start = pos;
                 pos = at + 1;
                 if (data[at] == '\r' && data[pos] == '\n') {
                     ++pos;
                     bits &= bits - 1; // that LF, or no bit at all when it opens the next chunk
                 }
-                handle(trimTrailingBlanks(record));
+                if constexpr (kTellsAscii<Handle>) {
+                    const std::uint64_t below = high & ((std::uint64_t{1} << (at - chunk)) - 1);
+                    const std::size_t afterHigh =
+                        below ? chunk + 64 - static_cast<std::size_t>(__builtin_clzll(below)) : afterLastHigh;
+                    handle(trimTrailingBlanks(record), afterHigh <= start);
+                } else {
+                    handle(trimTrailingBlanks(record));
+                }
             }
+            if (high)
+                afterLastHigh = chunk + 64 - static_cast<std::size_t>(__builtin_clzll(high));
         }
         return pos;
     }

@@ -6,19 +6,6 @@
 
 namespace tovrel {
 
-bool isAscii(std::string_view text) {
-    std::size_t i = 0;
-    std::uint64_t high = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        high |= word;
-    }
-    for (; i < text.size(); ++i)
-        high |= static_cast<unsigned char>(text[i]);
-    return (high & 0x8080808080808080u) == 0;
-}
-
 bool isValidUtf8(std::string_view text) {
     const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());

@@ -192,8 +192,8 @@ void PrintTo(const EncodingCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-// Detection reads in blocks of 64 KiB: a character cut by a block's end must
-// still count as UTF-8.
+// Detection reads a first block of 64 KiB, then blocks of 1 MiB: a character
+// cut by a block's end must still count as UTF-8.
 const EncodingCase kEncodingCases[] = {
     {"ascii", "asleep\r\n", tovrel::Encoding::Utf8},
     {"empty", "", tovrel::Encoding::Utf8},
@@ -201,7 +201,9 @@ const EncodingCase kEncodingCases[] = {
     {"latin1_accents", "caf\xE9\r\n", tovrel::Encoding::Latin1},
     {"utf8_then_one_latin1_byte_far_on", "caf\xC3\xA9\r\n" + std::string(200000, 'a') + "\r\n\xE9\r\n",
      tovrel::Encoding::Latin1},
-    {"character_across_a_block_end", std::string((1 << 16) - 1, 'a') + "\xC3\xA9\r\n",
+    {"character_across_the_first_block_end", std::string((1 << 16) - 1, 'a') + "\xC3\xA9\r\n",
+     tovrel::Encoding::Utf8},
+    {"character_across_a_later_block_end", std::string((1 << 16) + (1 << 20) - 2, 'a') + "\xE2\x82\xAC\r\n",
      tovrel::Encoding::Utf8},
     {"sequence_cut_by_the_end_of_the_file", "caf\xC3", tovrel::Encoding::Latin1},
     {"encoded_surrogate", "\xED\xA0\x80\r\n", tovrel::Encoding::Latin1},
