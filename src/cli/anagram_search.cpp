@@ -100,11 +100,12 @@ std::u32string codePoints(const std::string& utf8) {
     return out;
 }
 
-std::string describeSkipped(const RecordReader& reader, std::size_t longest) {
-    const RecordReader::Skipped& skipped = reader.skipped();
+std::string describeSkipped(const RecordReader& reader) {
+    const SkippedRecords& skipped = reader.skipped();
     return reader.name() + ": skipped " + std::to_string(skipped.count) +
-           (skipped.count == 1 ? " record" : " records") + " longer than " + std::to_string(longest >> 20) +
-           " MiB (the first at byte " + std::to_string(skipped.firstOffset) + ")";
+           (skipped.count == 1 ? " record" : " records") + " longer than " +
+           std::to_string(skipped.longest >> 20) + " MiB (the first at byte " +
+           std::to_string(skipped.firstOffset) + ")";
 }
 
 } // namespace
@@ -196,7 +197,7 @@ int runAnagramSearch(SearchMode mode, const Invocation& invocation, CommandConte
     }
     context.out.flush();
     if (reader.skipped().count > 0)
-        context.complain(describeSkipped(reader, readOptions.longestRecord));
+        context.complain(describeSkipped(reader));
     if (trouble)
         return kTrouble;
     return matched ? kMatched : kNoMatch;

@@ -88,6 +88,7 @@ struct BadList {
     std::vector<Run> content;   // for Kind::File and, written into it, Kind::Fifo
     std::array<Found, 4> found; // by mode, for Kind::File (and what tovrel2-find finds in a FIFO)
     const char* reason = "";    // a word of the message when the list cannot be read
+    const char* warning = "";   // a word of the warning when a record is skipped for its length
 };
 
 inline constexpr char32_t kTyped[] = U"ealpes";
@@ -152,6 +153,13 @@ inline std::vector<BadList> badLists() {
          BadList::Kind::File,
          {{"asleep\r\n"}, {"a", 20'000'000}, {"\r\nplease\r\n"}},
          {both, both, both, {{match("asleep"), Match{{"a", 20'000'000}}, match("please")}}}},
+        // Skipped without being held, with a warning; the records around it are found.
+        {"record_longer_than_32_mib",
+         BadList::Kind::File,
+         {{"asleep\r\n"}, {"a", (std::size_t{32} << 20) + 1}, {"\r\nplease\r\n"}},
+         same(both),
+         "",
+         "32 MiB"},
         {"a_million_empty_lines",
          BadList::Kind::File,
          {{"asleep\r\n"}, {"\r\n", 1'000'000}, {"please\r\n"}},

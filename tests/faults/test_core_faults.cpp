@@ -61,6 +61,8 @@ TEST_P(BadLists, EachModeGivesItsResultAndAnAppendLosesNothing) {
             continue;
         }
         expectFound(path, faults::kTyped, mode, list.found[faults::modeIndex(mode)]);
+        const tovrel::SkippedRecords skipped = tovrel::search(mode, faults::kTyped, path).skipped;
+        EXPECT_EQ(skipped.count, *list.warning ? 1u : 0u);
     }
 
     if (list.kind != faults::BadList::Kind::File)

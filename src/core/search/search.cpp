@@ -214,10 +214,11 @@ std::vector<SearchOutcome> search(SearchMode mode, const std::vector<std::u32str
         passWith<ExtendedPartialMatcher>(typed, sinks, rules, reader, outcomes);
         break;
     }
-    if (reader.error())
-        for (SearchOutcome& outcome : outcomes)
-            if (outcome.status == SearchOutcome::Status::Done)
-                outcome = unreadable(*reader.error());
+    for (SearchOutcome& outcome : outcomes) {
+        if (reader.error() && outcome.status == SearchOutcome::Status::Done)
+            outcome = unreadable(*reader.error());
+        outcome.skipped = reader.skipped();
+    }
     return outcomes;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/search/search_mode.h"
 #include "core/wordlist/file_error.h"
+#include "core/wordlist/skipped_records.h"
 #include "core/wordlist/text_encoding.h"
 
 #include <cstdint>
@@ -46,6 +47,7 @@ struct SearchOutcome {
     std::uint64_t count = 0;
     Encoding encoding = Encoding::Latin1; // how the list was read
     std::optional<FileError> error;       // set when the word list could not be read
+    SkippedRecords skipped;               // records too long to read, left out of the search
 };
 
 // One pass over the Latin-1 word list at `dictionaryPath` in the given mode.

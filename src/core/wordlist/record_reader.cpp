@@ -65,6 +65,7 @@ std::optional<FileError> RecordReader::openDescriptor(int fd, const ReadOptions&
     eof_ = false;
     error_.reset();
     skipped_ = {};
+    skipped_.longest = longestRecord_;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/wordlist/file_error.h"
+#include "core/wordlist/skipped_records.h"
 #include "core/wordlist/text_encoding.h"
 #include "core/wordlist/utf8.h"
 
@@ -98,12 +99,6 @@ struct ReadOptions {
 // a lone CR. A final line end gives no extra record.
 class RecordReader {
 public:
-    // The records that were too long to read, counted as they were skipped.
-    struct Skipped {
-        std::uint64_t count = 0;
-        std::uint64_t firstOffset = 0; // in bytes from the start of the list
-    };
-
     RecordReader() = default;
     // Reads the given bytes as if they were a file's content.
     explicit RecordReader(std::string_view content);
@@ -160,7 +155,8 @@ public:
 
     // A read error met after the file was opened; reading stops there.
     const std::optional<FileError>& error() const { return error_; }
-    const Skipped& skipped() const { return skipped_; }
+    // The records that were too long to read, counted as they were skipped.
+    const SkippedRecords& skipped() const { return skipped_; }
 
 private:
     template <typename Handle>
@@ -246,7 +242,7 @@ private:
     std::uint64_t dropped_ = 0; // bytes of the list before buffer_[0]
     std::string kept_;          // a quoted record whose tail was too long to buffer
     std::optional<FileError> error_;
-    Skipped skipped_;
+    SkippedRecords skipped_;
 };
 
 } // namespace tovrel

@@ -156,6 +156,7 @@ private:
     bool refuseEmptyInput();
     void searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing);
     void showUnreadableWordList(const tovrel::FileError& error);
+    void showSkippedRecords(const tovrel::SkippedRecords& skipped);
 
     // game_commands.cpp
     QString ReverseIt(const QString& s, int n) const;
