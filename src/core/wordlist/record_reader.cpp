@@ -57,9 +57,14 @@ std::optional<FileError> RecordReader::openDescriptor(int fd, const ReadOptions&
     }
     if (!options.acceptPipes)
         ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
-    buffer_.assign(options.blockSize < 16 ? 16 : options.blockSize, '\0');
+    capacity_ = options.blockSize < 16 ? 16 : options.blockSize;
+    buffer_.reset(static_cast<char*>(std::malloc(capacity_)));
+    if (!buffer_) {
+        close();
+        return FileError{path_, "there is not enough memory to read it"};
+    }
     longestRecord_ = options.longestRecord < 1 ? 1 : options.longestRecord;
-    data_ = buffer_.data();
+    data_ = buffer_.get();
     pos_ = end_ = 0;
     dropped_ = 0;
     eof_ = false;
@@ -107,16 +112,25 @@ bool RecordReader::refill() {
     if (eof_)
         return false;
     if (pos_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+        std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
         end_ -= pos_;
         dropped_ += pos_;
         pos_ = 0;
     }
-    if (end_ == buffer_.size()) // one field longer than a block
-        buffer_.resize(buffer_.size() * 2);
-    data_ = buffer_.data();
+    if (end_ == capacity_) { // one field longer than a block
+        char* grown = static_cast<char*>(std::realloc(buffer_.get(), capacity_ * 2));
+        if (!grown) {
+            error_ = FileError{path_, "there is not enough memory to read it"};
+            eof_ = true;
+            return false;
+        }
+        (void)buffer_.release();
+        buffer_.reset(grown);
+        capacity_ *= 2;
+    }
+    data_ = buffer_.get();
     for (;;) {
-        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        const ssize_t got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
             return true;
@@ -130,10 +144,10 @@ bool RecordReader::refill() {
     }
 }
 
-std::size_t RecordReader::find(std::size_t from, std::string_view stops) {
+std::size_t RecordReader::find(std::size_t from, const detail::ByteSet& stops) {
     for (;;) {
         for (std::size_t i = pos_ + from; i < end_; ++i)
-            if (stops.find(data_[i]) != std::string_view::npos)
+            if (stops[data_[i]])
                 return i - pos_;
         from = end_ - pos_;
         if (from >= longestRecord_ && !eof_)
@@ -143,10 +157,10 @@ std::size_t RecordReader::find(std::size_t from, std::string_view stops) {
     }
 }
 
-void RecordReader::discardUntil(std::string_view stops) {
+void RecordReader::discardUntil(const detail::ByteSet& stops) {
     for (;;) {
         for (; pos_ < end_; ++pos_)
-            if (stops.find(data_[pos_]) != std::string_view::npos)
+            if (stops[data_[pos_]])
                 return;
         if (!refill())
             return;
@@ -182,17 +196,16 @@ std::optional<std::string_view> RecordReader::field() {
     if (pos_ >= end_)
         return std::string_view();
 
-    static constexpr std::string_view kDelimiters(",\r\n", 3);
     const std::uint64_t start = dropped_ + pos_;
     const bool quoted = data_[pos_] == '"';
     const std::size_t recordStart = quoted ? 1 : 0;
-    std::size_t recordEnd = find(recordStart, quoted ? std::string_view("\"\r\n") : kDelimiters);
+    std::size_t recordEnd = find(recordStart, quoted ? detail::kQuotedFieldEnd : detail::kDelimiter);
     if (recordEnd == kTooLong) {
         // Skipped without holding it: the rest of the field is read and dropped.
-        discardUntil(quoted ? std::string_view("\"\r\n") : kDelimiters);
+        discardUntil(quoted ? detail::kQuotedFieldEnd : detail::kDelimiter);
         if (quoted && pos_ < end_ && data_[pos_] == '"') {
             ++pos_;
-            discardUntil(kDelimiters);
+            discardUntil(detail::kDelimiter);
         }
         pos_ += pastDelimiter(0);
         if (skipped_.count++ == 0)
@@ -202,13 +215,13 @@ std::optional<std::string_view> RecordReader::field() {
     std::size_t delimiter = recordEnd;
     bool kept = false;
     if (quoted && pos_ + recordEnd < end_ && data_[pos_ + recordEnd] == '"') {
-        delimiter = find(recordEnd + 1, kDelimiters);
+        delimiter = find(recordEnd + 1, detail::kDelimiter);
         if (delimiter == kTooLong) {
             // The quoted record itself is whole; only what follows it is too long.
             kept_.assign(data_ + pos_ + recordStart, recordEnd - recordStart);
             kept = true;
             pos_ += recordEnd + 1;
-            discardUntil(kDelimiters);
+            discardUntil(detail::kDelimiter);
             delimiter = 0;
         }
     }

@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,17 +21,19 @@
 namespace tovrel {
 
 namespace detail {
-// The bytes that end an unquoted field.
-struct DelimiterTable {
+// A set of bytes, looked up by table.
+struct ByteSet {
     bool entries[256] = {};
-    constexpr DelimiterTable() {
-        entries[static_cast<unsigned char>(',')] = true;
-        entries[static_cast<unsigned char>('\r')] = true;
-        entries[static_cast<unsigned char>('\n')] = true;
+    constexpr explicit ByteSet(const char* bytes) {
+        for (; *bytes; ++bytes)
+            entries[static_cast<unsigned char>(*bytes)] = true;
     }
     constexpr bool operator[](unsigned char c) const { return entries[c]; }
+    constexpr bool operator[](char c) const { return entries[static_cast<unsigned char>(c)]; }
 };
-inline constexpr DelimiterTable kDelimiter{};
+// The bytes that end an unquoted field, and those that end a quoted one.
+inline constexpr ByteSet kDelimiter(",\r\n");
+inline constexpr ByteSet kQuotedFieldEnd("\"\r\n");
 
 // One bit for each of the 64 bytes at p that is a comma, CR or LF. Sixteen
 // bytes at a time where the processor allows: finding the delimiters is most
@@ -219,10 +223,10 @@ private:
     // Offset from pos_ of the first byte at or after `from` that is one of
     // `stops`, reading more as needed; the number of bytes left at the end;
     // kTooLong when the field would grow beyond the longest record first.
-    std::size_t find(std::size_t from, std::string_view stops);
+    std::size_t find(std::size_t from, const detail::ByteSet& stops);
     // Drops the field from pos_ up to the next byte that is one of `stops`
     // without keeping it; pos_ then stands on that byte (or at the end).
-    void discardUntil(std::string_view stops);
+    void discardUntil(const detail::ByteSet& stops);
     // The record starting at pos_, or nothing when it was too long and skipped.
     std::optional<std::string_view> field();
     // Offset from pos_ just past the delimiter at `at` (a comma, CR LF, LF, CR).
@@ -232,7 +236,13 @@ private:
 
     int fd_ = -1;
     std::string path_;
-    std::vector<char> buffer_;
+    // Grown with realloc, which moves large blocks by remapping them instead
+    // of copying and clearing, for the rare field longer than a block.
+    struct Free {
+        void operator()(char* p) const { std::free(p); }
+    };
+    std::unique_ptr<char, Free> buffer_;
+    std::size_t capacity_ = 0;
     const char* data_ = nullptr;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
