@@ -98,25 +98,25 @@ public:
 
     void start(std::string_view record, bool ascii) {
         record_ = record;
-        fewest_ = rules_.foldsAccents() ? 0 : (record.size() + 3) / 4;
         form_ = ascii ? Form::Bytes : Form::Unknown;
     }
     bool matches(const Matcher& matcher) {
-        if (!matcher.mayFit(fewest_, record_.size()))
+        if (form_ == Form::Bytes)
+            return matcher.matches(record_);
+        const std::size_t fewest = rules_.foldsAccents() ? 0 : (record_.size() + 3) / 4;
+        if (!matcher.mayFit(fewest, record_.size()))
             return false;
         if (form_ == Form::Unknown) {
             form_ = Form::Decoded;
             rules_.decodeRecord(record_, decoded_);
         }
-        return form_ == Form::Bytes ? matcher.matches(record_)
-                                    : matcher.matches(std::u32string_view(decoded_));
+        return matcher.matches(std::u32string_view(decoded_));
     }
 
 private:
     enum class Form { Unknown, Bytes, Decoded };
     const CharacterRules& rules_;
     std::string_view record_;
-    std::size_t fewest_ = 0;
     Form form_ = Form::Unknown;
     std::u32string decoded_;
 };
