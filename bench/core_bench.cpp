@@ -2,6 +2,7 @@
 #include "core/search/matchers.h"
 #include "core/search/search.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/word_list.h"
 
 #include <benchmark/benchmark.h>
 

@@ -45,8 +45,7 @@ install(FILES dist/${TOVREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DAT
 # pixels and a scalable SVG.
 install(DIRECTORY dist/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons COMPONENT window)
 
-tovrel_add_man_page(docs/man/tovrel2.1.scd COMPONENT window)
-tovrel_add_man_page(docs/man/tovrel2-find.1.scd COMPONENT find)
+tovrel_add_man_page(docs/man/tovrel2.1.scd COMPONENT window) # tovrel2-find's is made beside it, in src/cli
 
 # Debian's place for each package's copyright and changelog; the word list's
 # licence asks for its notice in every copy.

@@ -50,7 +50,7 @@ std::string contentOf(const std::string& path) {
 
 Records recordsOf(const std::string& path) {
     tovrel::RecordReader reader;
-    fuzzing::require(!reader.open(path, 16), "list opened");
+    fuzzing::require(!reader.open(path, {16}), "list opened");
     Records records;
     reader.forEachRecord([&](std::string_view record) { records.emplace_back(record); });
     return records;

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     // vary with the input's length, so that the fuzzer reaches them all.
     static MemoryFile file;
     tovrel::RecordReader reader;
-    fuzzing::require(!reader.open(file.hold(content), 16 + size % 97 + size / 16), "file opened");
+    fuzzing::require(!reader.open(file.hold(content), {16 + size % 97 + size / 16}), "file opened");
     fuzzing::require(readAll(reader, mix[size % 3], size) == expected, "records from a file in small blocks");
     fuzzing::require(!reader.error(), "no read error");
     return 0;

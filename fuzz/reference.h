@@ -104,8 +104,11 @@ inline std::set<char32_t> lettersAToZ(std::u32string_view text) {
     return out;
 }
 
-inline bool outsideAToBrace(char32_t c) {
-    return c < 'a' || c > '{';
+// What the complete-word search takes in a Latin-1 list, once lower-cased: the
+// letters a to z and à to ÿ (but ÷), ß among them, and "{", which has its slot.
+inline bool notLetterOrBrace(char32_t c) {
+    const bool letter = (c >= 'a' && c <= '{') || (c >= 0xDF && c <= 0xFF && c != 0xF7);
+    return !letter;
 }
 
 // What the rules need of the typed word, worked out once for many records.
@@ -118,7 +121,7 @@ struct Typed {
         for (const char32_t c : lowerCased)
             if (c != ' ')
                 normalised += c;
-        completeRefuses = std::any_of(normalised.begin(), normalised.end(), outsideAToBrace);
+        completeRefuses = std::any_of(normalised.begin(), normalised.end(), notLetterOrBrace);
         std::sort(normalised.begin(), normalised.end());
     }
 
@@ -138,7 +141,7 @@ inline bool completeMatches(const Typed& typed, std::string_view record) {
         return false;
     std::u32string candidate = lowered(record);
     if (candidate.size() != typed.normalised.size() ||
-        std::any_of(candidate.begin(), candidate.end(), outsideAToBrace))
+        std::any_of(candidate.begin(), candidate.end(), notLetterOrBrace))
         return false;
     std::sort(candidate.begin(), candidate.end());
     return candidate == typed.normalised;

@@ -2,18 +2,14 @@
 
 #include "core/wordlist/word_list.h"
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
-namespace tovrel {
+namespace tovrel::cli {
 
-// tovrel2-find [--dictionary PATH] [--count] MODE WORD
-// Prints what the results box would hold after the search (or, with --count,
-// the number of matches); without --dictionary it searches `defaultList`.
-// Returns the exit status: 0 done, 1 the word list could not be read, 2 a
-// word or arguments that cannot be searched.
-int runFindCommand(const std::vector<std::string>& arguments, const WordList& defaultList, std::ostream& out,
-                   std::ostream& err);
+// tovrel2-find [OPTIONS] MODE WORD: reads its words and lists from standard
+// input or files, prints to standard output, says what went wrong on
+// standard error, and gives the exit status (see exit_status.h).
+int runFindCommand(const std::vector<std::string>& arguments, const WordList& defaultList);
 
-} // namespace tovrel
+} // namespace tovrel::cli

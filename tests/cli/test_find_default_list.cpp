@@ -3,9 +3,25 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
+
+// Runs the command in this process with standard output going to a file, and
+// gives back its status and what it printed.
+std::pair<int, std::string> runWithDefaultList(std::vector<std::string> arguments,
+                                               const tovrel::WordList& list, const ScratchFolder& folder) {
+    const std::string out = folder.file("out");
+    const int file = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int standardOutput = ::dup(STDOUT_FILENO);
+    ::dup2(file, STDOUT_FILENO);
+    const int status = tovrel::cli::runFindCommand(arguments, list);
+    ::dup2(standardOutput, STDOUT_FILENO);
+    ::close(standardOutput);
+    ::close(file);
+    return {status, ScratchFolder::read(out)};
+}
 
 struct DefaultListCase {
     const char* name;
@@ -20,24 +36,24 @@ void PrintTo(const DefaultListCase& c, std::ostream* out) {
 // Without --dictionary the command searches the program's list followed by the
 // user's added words; a list named on the command line is searched alone.
 const DefaultListCase kCases[] = {
-    {"added_words_follow_the_list", {"complete", "ealpes"}, "asleep, elapse, \n"},
+    {"added_words_follow_the_list", {"complete", "ealpes"}, "asleep\nelapse\n"},
     {"added_words_counted", {"--count", "complete", "ealpes"}, "2\n"},
-    {"a_named_list_alone", {"--dictionary", "SHIPPED", "complete", "ealpes"}, "asleep, \n"},
+    {"a_named_list_alone", {"--dictionary", "SHIPPED", "complete", "ealpes"}, "asleep\n"},
 };
 
 class DefaultList : public testing::TestWithParam<DefaultListCase> {};
 
 TEST_P(DefaultList, SearchesTheListWithTheUsersAddedWords) {
-    ScratchFolder folder;
+    const ScratchFolder folder;
     const std::string shipped = folder.write("dictionary.txt", "asleep\r\nLaelaps\r\n");
     const std::string added = folder.write("added-words.txt", "\"elapse\"\r\n");
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& argument : arguments)
         if (argument == "SHIPPED")
             argument = shipped;
-    std::ostringstream out, err;
-    EXPECT_EQ(tovrel::runFindCommand(arguments, tovrel::WordList(shipped, added), out, err), 0) << err.str();
-    EXPECT_EQ(out.str(), GetParam().out);
+    const auto [status, out] = runWithDefaultList(arguments, tovrel::WordList(shipped, added), folder);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(out, GetParam().out);
 }
 
 INSTANTIATE_TEST_SUITE_P(FindCommand, DefaultList, testing::ValuesIn(kCases),

@@ -15,6 +15,8 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -80,12 +82,13 @@ struct Found {
 
 // The word list in a bad state, searched for "ealpes" in each mode.
 struct BadList {
-    enum class Kind { File, Missing, Folder, FailingRead };
+    enum class Kind { File, Missing, Folder, FailingRead, Fifo };
     const char* name;
     Kind kind;
-    std::vector<Run> content;   // for Kind::File
-    std::array<Found, 4> found; // by mode, for Kind::File
+    std::vector<Run> content;   // for Kind::File and, written into it, Kind::Fifo
+    std::array<Found, 4> found; // by mode, for Kind::File (and what tovrel2-find finds in a FIFO)
     const char* reason = "";    // a word of the message when the list cannot be read
+    const char* warning = "";   // a word of the warning when a record is skipped for its length
 };
 
 inline constexpr char32_t kTyped[] = U"ealpes";
@@ -108,6 +111,10 @@ inline std::string makeList(const BadList& list, const ScratchFolder& folder) {
         // Opens as a file, but reading its start fails (EIO): a real read
         // error, which permissions could not give to root.
         return "/proc/self/mem";
+    case BadList::Kind::Fifo:
+        // Opening it waits for a writer, and reading it for the writer's bytes.
+        return ::mkfifo(folder.file("dictionary.txt").c_str(), 0600) == 0 ? folder.file("dictionary.txt")
+                                                                          : std::string();
     }
     return {};
 }
@@ -131,6 +138,12 @@ inline std::vector<BadList> badLists() {
         {"missing", BadList::Kind::Missing, {}, {}, "No such file or directory"},
         {"folder_in_its_place", BadList::Kind::Folder, {}, {}, "folder"},
         {"read_fails", BadList::Kind::FailingRead, {}, {}, "Input/output error"},
+        // The window refuses it rather than freeze; tovrel2-find reads pipes on purpose.
+        {"fifo_in_its_place",
+         BadList::Kind::Fifo,
+         {{"asleep\r\nplease\r\n"}},
+         same(both),
+         "not a regular file"},
         {"empty", BadList::Kind::File, {}, same(neither)},
         {"binary_and_nul_bytes",
          BadList::Kind::File,
@@ -140,6 +153,13 @@ inline std::vector<BadList> badLists() {
          BadList::Kind::File,
          {{"asleep\r\n"}, {"a", 20'000'000}, {"\r\nplease\r\n"}},
          {both, both, both, {{match("asleep"), Match{{"a", 20'000'000}}, match("please")}}}},
+        // Skipped without being held, with a warning; the records around it are found.
+        {"record_longer_than_32_mib",
+         BadList::Kind::File,
+         {{"asleep\r\n"}, {"a", (std::size_t{32} << 20) + 1}, {"\r\nplease\r\n"}},
+         same(both),
+         "",
+         "32 MiB"},
         {"a_million_empty_lines",
          BadList::Kind::File,
          {{"asleep\r\n"}, {"\r\n", 1'000'000}, {"please\r\n"}},

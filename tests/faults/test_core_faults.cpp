@@ -6,6 +6,7 @@
 #include "core/search/search.h"
 #include "core/wordlist/record_appender.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/word_list.h"
 #include "faults/fault_tables.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +24,10 @@ std::vector<std::string> recordsOf(const std::string& path) {
 }
 
 void expectFound(const std::string& path, std::u32string_view typed, tovrel::SearchMode mode,
-                 const faults::Found& found) {
+                 const faults::Found& found, std::uint64_t skipped = 0) {
     const tovrel::SearchOutcome listed = tovrel::search(mode, typed, path);
     EXPECT_EQ(listed.status, Status::Done);
+    EXPECT_EQ(listed.skipped.count, skipped);
     EXPECT_EQ(listed.count, found.count());
     EXPECT_TRUE(listed.text == found.text()) << "results text of " << listed.text.size() << " bytes";
     const tovrel::SearchOutcome counted = tovrel::search(mode, typed, path, tovrel::Listing::CountOnly);
@@ -53,7 +55,7 @@ TEST_P(BadLists, EachModeGivesItsResultAndAnAppendLosesNothing) {
             EXPECT_TRUE(outcome.text.empty());
             continue;
         }
-        expectFound(path, faults::kTyped, mode, list.found[faults::modeIndex(mode)]);
+        expectFound(path, faults::kTyped, mode, list.found[faults::modeIndex(mode)], *list.warning ? 1 : 0);
     }
 
     if (list.kind != faults::BadList::Kind::File)
@@ -65,7 +67,8 @@ TEST_P(BadLists, EachModeGivesItsResultAndAnAppendLosesNothing) {
     EXPECT_EQ(after.back(), "zebra");
     after.pop_back();
     EXPECT_TRUE(after == before) << "old records changed by the append";
-    expectFound(path, U"arbez", tovrel::SearchMode::Complete, {{faults::match("zebra")}});
+    expectFound(path, U"arbez", tovrel::SearchMode::Complete, {{faults::match("zebra")}},
+                *list.warning ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Core, BadLists, testing::ValuesIn(faults::badLists()),

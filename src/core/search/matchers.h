@@ -1,15 +1,19 @@
 #pragma once
 
-#include "core/wordlist/latin1.h"
+#include "core/search/character_rules.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One matcher per search mode, built once from the typed word (as code points)
-// and then asked about each record (Latin-1 bytes). A record is tested by its
+// and then asked about each record. A record comes either as bytes, one
+// character each (a Latin-1 list, or a UTF-8 record that is all ASCII), or as
+// decoded characters (CharacterRules::decodeRecord). A record is tested by its
 // length first, then by table look-ups; nothing is allocated per record.
 // `kListsLowerCased` tells whether a match is shown lower-cased or as read.
 namespace tovrel {
@@ -19,45 +23,59 @@ inline unsigned char byte(char c) {
     return static_cast<unsigned char>(c);
 }
 
-// The bit of each letter "a" to "z"; 0 for every other byte.
-struct LetterBits {
-    std::uint32_t bit[256] = {};
-    constexpr LetterBits() {
-        for (int c = 'a'; c <= 'z'; ++c)
-            bit[c] = std::uint32_t{1} << (c - 'a');
-    }
-    constexpr std::uint32_t operator[](unsigned char c) const { return bit[c]; }
+// The typed characters that compare, sorted and without repeats, for the few
+// characters beyond a byte.
+class CharacterSet {
+public:
+    void insert(char32_t c);
+    // Index of the character in sorted order, or -1.
+    std::ptrdiff_t find(char32_t c) const;
+    bool contains(char32_t c) const { return find(c) >= 0; }
+    const std::vector<char32_t>& characters() const { return sorted_; }
+
+private:
+    std::vector<char32_t> sorted_;
 };
-inline constexpr LetterBits kLetterBit{};
 } // namespace detail
 
 // Exact anagrams. Blanks of the typed word are dropped and case is ignored;
-// every other character must lie between "a" and "{".
+// every other character must be a letter (or "{", which has always had a slot).
 class CompleteMatcher {
 public:
     static constexpr bool kListsLowerCased = true;
-    explicit CompleteMatcher(std::u32string_view typed);
+    CompleteMatcher(std::u32string_view typed, const CharacterRules& rules = CharacterRules());
 
-    // The typed word holds a character outside "a" to "{" (after blanks are
+    // The typed word holds a character that is no letter (after blanks are
     // dropped and case is ignored): the search refuses it.
     bool refused() const { return refused_; }
+    // Whether a record of this many characters, at least and at most, can match.
+    bool mayFit(std::size_t fewest, std::size_t most) const { return fewest <= length_ && length_ <= most; }
 
     bool matches(std::string_view record) const {
         if (refused_ || record.size() != length_)
             return false;
-        // Equal lengths: the record is an anagram when no letter runs out.
-        std::array<std::int32_t, kSlots> left = counts_;
-        for (const char c : record) {
-            const unsigned char lower = toLower(detail::byte(c));
-            if (lower < 'a' || lower > '{' || --left[lower - 'a'] < 0)
+        // Equal lengths: the record is an anagram when no character runs out.
+        // Slot 0, for every character the typed word lacks, starts empty.
+        std::int32_t* left = startCount();
+        for (const char c : record)
+            if (--left[byteSlot_[detail::byte(c)]] < 0)
                 return false;
-        }
         return true;
     }
+    bool matches(std::u32string_view record) const;
 
 private:
-    static constexpr std::size_t kSlots = 27; // "a" to "z" and "{"
-    std::array<std::int32_t, kSlots> counts_{};
+    std::int32_t* startCount() const {
+        std::memcpy(left_.data(), counts_.data(), counts_.size() * sizeof(std::int32_t));
+        return left_.data();
+    }
+    std::uint32_t slotOf(char32_t folded) const;
+
+    CharacterRules rules_;
+    detail::CharacterSet characters_;
+    std::array<std::uint32_t, 256> byteSlot_{}; // a record's byte to its slot
+    std::vector<std::int32_t> counts_;          // by slot; slot 0 stays 0
+    mutable std::vector<std::int32_t> left_;
     std::size_t length_ = 0;
     bool refused_ = false;
 };
@@ -67,19 +85,23 @@ private:
 class ExtendedMatcher {
 public:
     static constexpr bool kListsLowerCased = false;
-    explicit ExtendedMatcher(std::u32string_view typed);
+    ExtendedMatcher(std::u32string_view typed, const CharacterRules& rules = CharacterRules());
+
+    bool mayFit(std::size_t, std::size_t) const { return true; }
 
     bool matches(std::string_view record) const {
         std::uint32_t letters = 0;
         for (const char c : record) {
-            letters |= detail::kLetterBit[detail::byte(c)];
+            letters |= byteBit_[detail::byte(c)];
             if (letters & ~letters_)
                 return false;
         }
         return letters == letters_;
     }
+    bool matches(std::u32string_view record) const;
 
 private:
+    std::array<std::uint32_t, 256> byteBit_{}; // a record's byte to the bit of its letter
     std::uint32_t letters_ = 0;
 };
 
@@ -88,19 +110,24 @@ private:
 class PartialMatcher {
 public:
     static constexpr bool kListsLowerCased = false;
-    explicit PartialMatcher(std::u32string_view typed);
+    PartialMatcher(std::u32string_view typed, const CharacterRules& rules = CharacterRules());
+
+    bool mayFit(std::size_t fewest, std::size_t) const { return fewest <= length_; }
 
     bool matches(std::string_view record) const {
         if (record.size() > length_)
             return false;
         for (const char c : record)
-            if (!member_[detail::byte(c)])
+            if (!byteMember_[detail::byte(c)])
                 return false;
         return true;
     }
+    bool matches(std::u32string_view record) const;
 
 private:
-    std::array<bool, 256> member_{};
+    detail::CharacterSet characters_;
+    std::array<bool, 256> member_{};     // by character
+    std::array<bool, 256> byteMember_{}; // by a record's byte
     std::size_t length_ = 0;
 };
 
@@ -109,7 +136,9 @@ private:
 class ExtendedPartialMatcher {
 public:
     static constexpr bool kListsLowerCased = true;
-    explicit ExtendedPartialMatcher(std::u32string_view typed);
+    ExtendedPartialMatcher(std::u32string_view typed, const CharacterRules& rules = CharacterRules());
+
+    bool mayFit(std::size_t, std::size_t most) const { return most >= length_; }
 
     bool matches(std::string_view record) const {
         if (record.size() < length_)
@@ -119,9 +148,13 @@ public:
                 return false;
         return true;
     }
+    bool matches(std::u32string_view record) const;
 
 private:
-    std::array<bool, 256> memberAnyCase_{}; // indexed by the record's byte before lower-casing
+    CharacterRules rules_;
+    detail::CharacterSet characters_;
+    std::array<bool, 256> member_{};        // by lower-cased character
+    std::array<bool, 256> memberAnyCase_{}; // by a record's byte before lower-casing
     std::size_t length_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "core/search/search.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/word_list.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -103,11 +104,31 @@ TEST_P(RefusedByComplete, NothingIsRead) {
     EXPECT_FALSE(reader.atEnd());
 }
 
-// Digits, apostrophes, hyphens and tabs lie below "a"; "|", accented letters and
-// anything beyond Latin-1 lie above "{".
+// Digits, apostrophes, hyphens, tabs and "|" are no letters, nor are × and ÷
+// among the Latin-1 letters; a letter beyond Latin-1 cannot stand in the list.
 INSTANTIATE_TEST_SUITE_P(Symbols, RefusedByComplete,
-                         testing::Values(U"ab1", U"it's", U"a-b", U"a\tb", U"a|b", U"caf\u00E9", U"\u00C9a",
-                                         U"a\u20AC"));
+                         testing::Values(U"ab1", U"it's", U"a-b", U"a\tb", U"a|b", U"a\u00D7b", U"a\u00F7b",
+                                         U"a\u20AC", U"\u0161a"));
+
+// Accented letters are letters: "café" is found by "éfac", capitals fold to
+// small letters, and an accented letter counts only as itself.
+TEST(Searches, AccentedLettersAreLettersOfTheirOwn) {
+    const std::string list = "caf\xE9\r\nCAF\xC9\r\ncafe\r\n\xE6on\r\nStra\xDF"
+                             "e\r\n";
+    auto complete = [&](std::u32string_view typed, bool foldAccents = false) {
+        tovrel::RecordReader reader(list);
+        return tovrel::search(SearchMode::Complete, typed, reader, tovrel::Listing::Text,
+                              {tovrel::Encoding::Latin1, foldAccents})
+            .text;
+    };
+    EXPECT_EQ(complete(U"\u00E9fac"), "caf\xE9, caf\xE9, ");
+    EXPECT_EQ(complete(U"\u00C9FAC"), "caf\xE9, caf\xE9, ");
+    EXPECT_EQ(complete(U"efac"), "cafe, ");
+    EXPECT_EQ(complete(U"no\u00C6"), "\xE6on, ");
+    EXPECT_EQ(complete(U"\u00DFstrae"), "stra\xDF"
+                                        "e, ");
+    EXPECT_EQ(complete(U"efac", true), "caf\xE9, caf\xE9, cafe, ");
+}
 
 TEST(Searches, NoLengthLimitOnInputOrRecords) {
     const std::string longRecord(60, 'a');

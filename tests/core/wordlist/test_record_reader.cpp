@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -62,7 +65,7 @@ TEST_P(RecordReaderCases, FromFileInBlocks) {
     for (auto read : {readEachRecord, readWholePass}) {
         for (std::size_t block : {1, 2, 3, 5, 64, 4096}) {
             tovrel::RecordReader reader;
-            ASSERT_FALSE(reader.open(path, block));
+            ASSERT_FALSE(reader.open(path, {block}));
             EXPECT_EQ(read(reader), GetParam().records) << "block size " << block;
             EXPECT_FALSE(reader.error());
         }
@@ -99,19 +102,129 @@ TEST(RecordReader, AFieldLongerThanABlockIsReadWhole) {
     const std::string longWord(100000, 'x');
     const std::string path = folder.write("dictionary.txt", "a\r\n" + longWord + "\r\nb\r\n");
     tovrel::RecordReader reader;
-    ASSERT_FALSE(reader.open(path, 4096));
+    ASSERT_FALSE(reader.open(path, {4096}));
     EXPECT_EQ(readWholePass(reader), (Records{"a", longWord, "b"}));
 }
 
-// A device that never ends holds no line end: reading stops with an error
-// instead of growing until memory runs out.
-TEST(RecordReader, AnEndlessLineIsAnError) {
-    tovrel::RecordReader reader;
-    ASSERT_FALSE(reader.open("/dev/zero"));
-    EXPECT_EQ(readWholePass(reader).size(), 1u);
-    ASSERT_TRUE(reader.error());
-    EXPECT_NE(reader.error()->message().find("/dev/zero"), std::string::npos);
+// A record longer than the longest one is skipped without being held, and
+// counted with its place; the records around it are read as usual. A small
+// limit stands in for the real one of many megabytes.
+struct LongRecordCase {
+    const char* name;
+    std::string content;
+    Records records;
+    std::uint64_t skipped;
+    std::uint64_t firstOffset;
+    bool endsWithSkipped = false; // next() then has only an empty record left to give
+};
+
+void PrintTo(const LongRecordCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+const std::string kLong(100, 'x');
+
+const LongRecordCase kLongRecordCases[] = {
+    {"bare_record", "a\r\n" + kLong + "\r\nb\r\n", {"a", "b"}, 1, 3},
+    {"quoted_record", "a\r\n\"" + kLong + "\"\r\nb\r\n", {"a", "b"}, 1, 3},
+    {"quoted_record_that_never_closes", "a\r\n\"" + kLong + "\r\nb\r\n", {"a", "b"}, 1, 3},
+    {"long_tail_after_a_closing_quote_keeps_the_record", "\"ab\"" + kLong + ",cd\r\n", {"ab", "cd"}, 0, 0},
+    {"last_record_without_line_end", "a\r\n" + kLong, {"a"}, 1, 3, true},
+    {"two_long_records_on_a_line", "a," + kLong + "," + kLong + ",b\n", {"a", "b"}, 2, 2},
+    {"record_of_exactly_the_limit_is_read",
+     "a\n" + std::string(63, 'y') + "\nb\n",
+     {"a", std::string(63, 'y'), "b"},
+     0,
+     0},
+};
+
+class LongRecords : public testing::TestWithParam<LongRecordCase> {};
+
+TEST_P(LongRecords, AreSkippedAndCounted) {
+    ScratchFolder folder;
+    const std::string path = folder.write("dictionary.txt", GetParam().content);
+    for (auto read : {readEachRecord, readWholePass}) {
+        tovrel::RecordReader reader;
+        ASSERT_FALSE(reader.open(path, {16, 64}));
+        Records expected = GetParam().records;
+        if (read == readEachRecord && GetParam().endsWithSkipped)
+            expected.emplace_back();
+        EXPECT_EQ(read(reader), expected);
+        EXPECT_FALSE(reader.error());
+        EXPECT_EQ(reader.skipped().count, GetParam().skipped);
+        EXPECT_EQ(reader.skipped().firstOffset, GetParam().firstOffset);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reader, LongRecords, testing::ValuesIn(kLongRecordCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A device or a FIFO in the place of the list would block the window or never
+// end: only a regular file is read unless pipes are accepted, as tovrel2-find
+// does on purpose.
+TEST(RecordReader, ADeviceOrFifoIsRefusedUnlessPipesAreAccepted) {
+    ScratchFolder folder;
+    const std::string fifo = folder.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/zero"), fifo}) {
+        tovrel::RecordReader reader;
+        const auto error = reader.open(path);
+        ASSERT_TRUE(error) << path;
+        EXPECT_NE(error->message().find(path), std::string::npos);
+        EXPECT_NE(error->reason.find("not a regular file"), std::string::npos);
+    }
+    std::thread writer([&] { std::ofstream(fifo) << "asleep\nplease\n"; });
+    tovrel::RecordReader reader;
+    tovrel::ReadOptions options;
+    options.acceptPipes = true;
+    ASSERT_FALSE(reader.open(fifo, options));
+    EXPECT_EQ(readWholePass(reader), (Records{"asleep", "please"}));
+    writer.join();
+}
+
+struct EncodingCase {
+    const char* name;
+    std::string content;
+    tovrel::Encoding encoding;
+};
+
+void PrintTo(const EncodingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// Detection reads a first block of 64 KiB, then blocks of 1 MiB: a character
+// cut by a block's end must still count as UTF-8.
+const EncodingCase kEncodingCases[] = {
+    {"ascii", "asleep\r\n", tovrel::Encoding::Utf8},
+    {"empty", "", tovrel::Encoding::Utf8},
+    {"utf8_accents", "caf\xC3\xA9\r\nna\xC3\xAFve\r\n", tovrel::Encoding::Utf8},
+    {"latin1_accents", "caf\xE9\r\n", tovrel::Encoding::Latin1},
+    {"utf8_then_one_latin1_byte_far_on", "caf\xC3\xA9\r\n" + std::string(200000, 'a') + "\r\n\xE9\r\n",
+     tovrel::Encoding::Latin1},
+    {"character_across_the_first_block_end", std::string((1 << 16) - 1, 'a') + "\xC3\xA9\r\n",
+     tovrel::Encoding::Utf8},
+    {"character_across_a_later_block_end", std::string((1 << 16) + (1 << 20) - 2, 'a') + "\xE2\x82\xAC\r\n",
+     tovrel::Encoding::Utf8},
+    {"sequence_cut_by_the_end_of_the_file", "caf\xC3", tovrel::Encoding::Latin1},
+    {"encoded_surrogate", "\xED\xA0\x80\r\n", tovrel::Encoding::Latin1},
+};
+
+class Encodings : public testing::TestWithParam<EncodingCase> {};
+
+TEST_P(Encodings, AreDetectedFromTheWholeListWithoutMovingTheReader) {
+    ScratchFolder folder;
+    const std::string path = folder.write("dictionary.txt", GetParam().content);
+    tovrel::RecordReader fromFile;
+    ASSERT_FALSE(fromFile.open(path));
+    EXPECT_EQ(fromFile.detectEncoding(), GetParam().encoding);
+    tovrel::RecordReader expected(GetParam().content);
+    EXPECT_EQ(readWholePass(fromFile), readWholePass(expected));
+    tovrel::RecordReader fromMemory(GetParam().content);
+    EXPECT_EQ(fromMemory.detectEncoding(), GetParam().encoding);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reader, Encodings, testing::ValuesIn(kEncodingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordReader, AMissingFileIsAnErrorNamingThePath) {
     ScratchFolder folder;

@@ -153,6 +153,7 @@ private:
     void extra_extended(tovrel::Listing listing);
     void searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing);
     void showUnreadableWordList(const tovrel::FileError& error);
+    void showSkippedRecords(const tovrel::SearchOutcome& outcome);
 
     // colour_scheme.cpp
     void setStartColours();

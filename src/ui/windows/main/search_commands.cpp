@@ -144,12 +144,27 @@ void formain::searchIntoResults(tovrel::SearchMode mode, tovrel::Listing listing
     case tovrel::SearchOutcome::Status::Done:
         break;
     }
+    if (outcome.skipped.count > 0)
+        showSkippedRecords(outcome);
     resultCounter_ += outcome.count;
     const QString matches = QString::fromLatin1(outcome.text.data(), qsizetype(outcome.text.size()));
     if (!matches.isEmpty())
         Text1->setPlainText(boxWasEmpty ? matches : Text1->toPlainText() + matches);
     if (boxWasEmpty && matches.isEmpty())
         Text1->setPlainText(QString::fromLatin1(tovrel::messages::kNoResult));
+}
+
+// The search went on without them; the user learns that the list holds
+// something that is no word list's.
+void formain::showSkippedRecords(const tovrel::SearchOutcome& outcome) {
+    const tovrel::SkippedRecords& skipped = outcome.skipped;
+    desktop_.showMessage(this,
+                         QStringLiteral("The word list %1 holds %2 longer than %3 MiB, which the search "
+                                        "left out.")
+                             .arg(QFile::decodeName(outcome.skippedIn.c_str()),
+                                  skipped.count == 1 ? QStringLiteral("a line")
+                                                     : QStringLiteral("%1 lines").arg(skipped.count),
+                                  QString::number(skipped.longest >> 20)));
 }
 
 void formain::showUnreadableWordList(const tovrel::FileError& error) {

@@ -1,0 +1,43 @@
+# bash completion for tovrel2-find: modes, options, their values, and file
+# names for the word list.
+_tovrel2_find() {
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    # --option=value arrives as three words when "=" breaks words.
+    if [[ $prev == = && $COMP_CWORD -ge 2 ]]; then
+        prev=${COMP_WORDS[COMP_CWORD - 2]}
+    elif [[ $cur == = ]]; then
+        cur=
+    fi
+    case $prev in
+    -d | --dictionary)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+        return
+        ;;
+    --format)
+        mapfile -t COMPREPLY < <(compgen -W 'lines null box json' -- "$cur")
+        return
+        ;;
+    --encoding)
+        mapfile -t COMPREPLY < <(compgen -W 'auto utf-8 latin-1' -- "$cur")
+        return
+        ;;
+    esac
+    if [[ $cur == -* ]]; then
+        mapfile -t COMPREPLY < <(compgen -W '--dictionary --count --null --json --format --batch
+            --encoding --fold-accents --help --version -d -c -0 -h -V --' -- "$cur")
+        return
+    fi
+    # The mode is the first word that is neither an option nor its value.
+    local i
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        case ${COMP_WORDS[i]} in
+        -d | --dictionary | --format | --encoding) ((i++)) ;;
+        --) ;;
+        -*) ;;
+        *) return ;;
+        esac
+    done
+    mapfile -t COMPREPLY < <(compgen -W 'complete extended partial extended-partial' -- "$cur")
+}
+complete -F _tovrel2_find tovrel2-find

@@ -1,0 +1,250 @@
+#include "cli/command_line.h"
+
+#include "cli/find_mode.h"
+
+#include <cstring>
+#include <getopt.h>
+#include <optional>
+
+namespace tovrel::cli {
+namespace {
+
+using Apply = std::optional<std::string> (*)(Invocation&, const char* value);
+
+// One option of the command: its names, its value (if it takes one), its line
+// in --help and what it sets.
+struct OptionSpec {
+    const char* name;
+    char shortName; // 0 for none
+    const char* value;
+    const char* help;
+    Apply apply;
+};
+
+std::optional<std::string> setFormat(Invocation& invocation, const char* value) {
+    static constexpr std::pair<const char*, Format> kFormats[] = {
+        {"lines", Format::Lines}, {"null", Format::Null}, {"box", Format::Box}, {"json", Format::Json}};
+    for (const auto& [name, format] : kFormats) {
+        if (std::strcmp(value, name) == 0) {
+            invocation.format = format;
+            return std::nullopt;
+        }
+    }
+    return "unknown format '" + std::string(value) + "' (lines, null, box, json)";
+}
+
+std::optional<std::string> setEncoding(Invocation& invocation, const char* value) {
+    if (std::strcmp(value, "utf-8") == 0 || std::strcmp(value, "utf8") == 0)
+        invocation.encoding = Encoding::Utf8;
+    else if (std::strcmp(value, "latin-1") == 0 || std::strcmp(value, "latin1") == 0)
+        invocation.encoding = Encoding::Latin1;
+    else if (std::strcmp(value, "auto") == 0)
+        invocation.encoding.reset();
+    else
+        return "unknown encoding '" + std::string(value) + "' (utf-8, latin-1, auto)";
+    return std::nullopt;
+}
+
+const OptionSpec kOptions[] = {
+    {"dictionary", 'd', "PATH",
+     "the word list to search, \"-\" for standard input\n"
+     "(default: the dictionary.txt that comes with the program, with your added words)",
+     [](Invocation& i, const char* v) -> std::optional<std::string> {
+         i.dictionary = v;
+         return std::nullopt;
+     }},
+    {"count", 'c', nullptr, "print only the number of matching words",
+     [](Invocation& i, const char*) -> std::optional<std::string> {
+         i.countOnly = true;
+         return std::nullopt;
+     }},
+    {"null", '0', nullptr, "end each word with a NUL byte instead of a line end (--format null)",
+     [](Invocation& i, const char*) { return setFormat(i, "null"); }},
+    {"json", 0, nullptr, "print JSON (--format json)",
+     [](Invocation& i, const char*) { return setFormat(i, "json"); }},
+    {"format", 0, "FORMAT",
+     "lines (one word a line, the default), null, box (the results box's\n"
+     "text: each word followed by \", \") or json",
+     setFormat},
+    {"batch", 0, nullptr, "search every word of standard input, one a line, in one pass",
+     [](Invocation& i, const char*) -> std::optional<std::string> {
+         i.batch = true;
+         return std::nullopt;
+     }},
+    {"encoding", 0, "ENCODING", "read the list as utf-8 or latin-1 (default: auto, UTF-8 when it is valid)",
+     setEncoding},
+    {"fold-accents", 0, nullptr, "let accented letters count as plain ones (\"é\" as \"e\")",
+     [](Invocation& i, const char*) -> std::optional<std::string> {
+         i.foldAccents = true;
+         return std::nullopt;
+     }},
+    {"help", 'h', nullptr, "print this text",
+     [](Invocation& i, const char*) -> std::optional<std::string> {
+         i.help = true;
+         return std::nullopt;
+     }},
+    {"version", 'V', nullptr, "print the version",
+     [](Invocation& i, const char*) -> std::optional<std::string> {
+         i.version = true;
+         return std::nullopt;
+     }},
+};
+
+const OptionSpec* optionWithShortName(int shortName) {
+    for (const OptionSpec& option : kOptions)
+        if (option.shortName && option.shortName == shortName)
+            return &option;
+    return nullptr;
+}
+
+// Whether getopt would take the argument for an option: a long name or an
+// abbreviation of one, or a known short option first.
+bool readsAsOption(std::string_view argument) {
+    if (argument.size() < 2 || argument[0] != '-')
+        return false;
+    if (argument[1] == '-') {
+        const std::string_view name = argument.substr(2, argument.find('=') - 2);
+        for (const OptionSpec& option : kOptions)
+            if (std::string_view(option.name).substr(0, name.size()) == name)
+                return true;
+        return false;
+    }
+    return optionWithShortName(static_cast<unsigned char>(argument[1])) != nullptr;
+}
+
+std::string modeNames() {
+    std::string names;
+    for (const FindMode& mode : findModes())
+        names += (names.empty() ? "" : ", ") + std::string(mode.name);
+    return names;
+}
+
+// How the user wrote the option that getopt stopped at.
+std::string spelled(const std::vector<char*>& argv, int index, int shortName) {
+    const std::string argument = index > 0 && index < static_cast<int>(argv.size()) ? argv[index] : "";
+    if (argument.rfind("--", 0) == 0)
+        return argument.substr(0, argument.find('='));
+    return std::string("-") + static_cast<char>(shortName);
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    ParsedCommandLine parsed;
+    Invocation& invocation = parsed.invocation;
+
+    std::vector<std::string> storage = arguments;
+    std::vector<char*> argv{const_cast<char*>("tovrel2-find")};
+    for (std::string& argument : storage)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(argv.size()) - 1;
+
+    std::vector<option> longOptions;
+    std::string shortOptions = "-:"; // operands in order; ':' for a missing value
+    for (const OptionSpec& spec : kOptions) {
+        const int value = spec.shortName ? spec.shortName : 256 + static_cast<int>(&spec - kOptions);
+        longOptions.push_back({spec.name, spec.value ? required_argument : no_argument, nullptr, value});
+        if (spec.shortName)
+            shortOptions += std::string(1, spec.shortName) + (spec.value ? ":" : "");
+    }
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+
+    std::vector<std::string> operands;
+    optind = 0; // start afresh (glibc)
+    opterr = 0;
+    bool atArgumentStart = true;
+    while (parsed.mistake.empty()) {
+        if (atArgumentStart && operands.size() == 1 && optind >= 1 && optind < argc) {
+            const std::string_view next = argv[optind] ? argv[optind] : "";
+            if (next.size() > 1 && next[0] == '-' && next != "--" && !readsAsOption(next)) {
+                operands.emplace_back(next);
+                ++optind;
+                continue;
+            }
+        }
+        const int before = optind;
+        const int got = getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr);
+        atArgumentStart = optind != before;
+        if (got == -1) { // "--" or the end: the rest are operands
+            for (int i = optind; i < argc; ++i)
+                operands.emplace_back(argv[i]);
+            break;
+        }
+        if (got == 1) {
+            operands.emplace_back(optarg);
+        } else if (got == ':') {
+            parsed.mistake = "option '" + spelled(argv, optind - 1, optopt) + "' needs a value";
+        } else if (got == '?') {
+            const std::string name = spelled(argv, optind - 1, optopt);
+            if (optopt == 0)
+                parsed.mistake = "unknown option '" + name + "'";
+            else if (name.rfind("--", 0) == 0) // a value given to an option that takes none
+                parsed.mistake = "option '" + name + "' takes no value";
+            else
+                parsed.mistake = "unknown option '" + name + "'";
+        } else {
+            const OptionSpec& spec =
+                got < 256 ? *optionWithShortName(got) : kOptions[static_cast<std::size_t>(got - 256)];
+            if (auto mistake = spec.apply(invocation, optarg))
+                parsed.mistake = *mistake;
+        }
+    }
+    if (!parsed.mistake.empty() || invocation.help || invocation.version)
+        return parsed;
+
+    if (operands.empty()) {
+        parsed.mistake = "give a mode (" + modeNames() + ")";
+        return parsed;
+    }
+    invocation.mode = findMode(operands[0]);
+    if (!invocation.mode) {
+        parsed.mistake = "unknown mode '" + operands[0] + "' (" + modeNames() + ")";
+        return parsed;
+    }
+    const std::size_t words = operands.size() - 1;
+    if (invocation.batch && words > 0)
+        parsed.mistake = "--batch reads the words from standard input, not from the command line";
+    else if (invocation.batch && invocation.dictionary == "-")
+        parsed.mistake =
+            "--batch reads the words from standard input, so the list cannot come from there too";
+    else if (!invocation.batch && words == 0)
+        parsed.mistake = "give a word after the mode";
+    else if (words > 1)
+        parsed.mistake = "one word only: '" + operands[2] + "' is one too many (quote a word with blanks)";
+    else if (words == 1)
+        invocation.word = operands[1];
+    return parsed;
+}
+
+std::string usageText() {
+    std::string text = "Usage: tovrel2-find [OPTIONS] MODE WORD\n"
+                       "       tovrel2-find [OPTIONS] --batch MODE < WORDS\n"
+                       "\n"
+                       "Lists the words of the word list that fit WORD, one a line.\n"
+                       "\n"
+                       "Modes:\n";
+    for (const FindMode& mode : findModes()) {
+        std::string name(mode.name);
+        text += "  " + name + std::string(name.size() < 19 ? 19 - name.size() : 1, ' ') + mode.summary + "\n";
+    }
+    text += "\nOptions:\n";
+    for (const OptionSpec& option : kOptions) {
+        std::string names = option.shortName ? std::string("-") + option.shortName + ", " : "    ";
+        names += std::string("--") + option.name + (option.value ? std::string(" ") + option.value : "");
+        std::string help = option.help;
+        std::string indented;
+        for (const char c : help)
+            indented += c == '\n' ? std::string("\n") + std::string(27, ' ') : std::string(1, c);
+        text += "  " + names + std::string(names.size() < 24 ? 25 - names.size() : 1, ' ') + indented + "\n";
+    }
+    text += "\n"
+            "A word that starts with \"-\" may follow the mode as it is (tovrel2-find partial -ba),\n"
+            "unless it reads as an option; \"--\" ends the options: tovrel2-find partial -- -c\n"
+            "\n"
+            "Exit status: 0 at least one match, 1 no match, 2 trouble (bad arguments, a refused\n"
+            "word, a list that cannot be read, a failed write).\n";
+    return text;
+}
+
+} // namespace tovrel::cli
