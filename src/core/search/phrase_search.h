@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/search/found.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tovrel {
+
+class Commonness;
+class RecordReader;
+
+struct PhraseOptions {
+    enum class Order {
+        Ranked, // fewer words first, then common words first (see rankedOrder in phrase_search.cpp)
+        List,   // as found: by number of words, then as the search meets them
+    };
+
+    std::u32string phrase;               // letters; blanks are ignored, capitals count as small letters
+    std::size_t maxWords = 3;            // 1 to kMostWords
+    std::size_t minLength = 2;           // letters of each word found; 0 counts as 1
+    bool noCapitals = false;             // leave out entries with a capital letter
+    std::vector<std::u32string> include; // entries that every result holds (once for each time given)
+    std::vector<std::u32string> exclude; // entries that no result holds
+    std::uint64_t limit = 0;             // hand out at most this many results; 0 for all
+    bool group = false;                  // one line for the results whose words are anagrams word by word
+    Order order = Order::Ranked;
+
+    static constexpr std::size_t kMostWords = 16;
+    static constexpr std::size_t kLongestPhrase = 128; // letters
+};
+
+// Anagrams of a phrase into a few entries of the word list: every multiset of
+// at most maxWords distinct entries whose letters together are exactly the
+// phrase's. Results go to `sink` as they are ready, each word an entry as it
+// stands in the list; a null sink only counts them. `commonness` (may be
+// null: every word then counts as the rarest) ranks them.
+FindOutcome findPhrases(const PhraseOptions& options, const std::string& listPath,
+                        const Commonness* commonness, FoundSink* sink);
+FindOutcome findPhrases(const PhraseOptions& options, RecordReader& list, const Commonness* commonness,
+                        FoundSink* sink);
+
+} // namespace tovrel

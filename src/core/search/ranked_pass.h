@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace tovrel {
+
+class AnagramClasses;
+class PhraseEnumerator;
+class PhraseLines;
+
+// Hands out the results of one number of words in rank order (see RankKeys;
+// last, in the order the search meets them).
+//
+// A result of grouped lines is a multiset of classes, ranked by its commonest
+// entries; otherwise it is a multiset of groups (the entries of one class and
+// one level), which all rank alike, so that far fewer records than lines are
+// sorted. A first enumeration counts the records of each key; the next ones
+// place them, a key range at a time, so that at most kBudget bytes of records
+// are held however many results there are. A single key with more records
+// than that is handed out as the search meets them, which is its order anyway.
+// A buffer of numbers that is not cleared when made: it is written before it is read.
+class Uninitialised {
+public:
+    void reset(std::size_t size) {
+        data_.reset(new std::uint32_t[size]);
+        size_ = size;
+    }
+    std::uint32_t* data() { return data_.get(); }
+    std::size_t size() const { return size_; }
+
+private:
+    std::unique_ptr<std::uint32_t[]> data_;
+    std::size_t size_ = 0;
+};
+
+class RankedPass {
+public:
+    static constexpr std::size_t kBudget = std::size_t{64} << 20;
+
+    RankedPass(const AnagramClasses& classes, PhraseEnumerator& enumerator, PhraseLines& lines, bool group,
+               std::uint32_t longest);
+
+    // False when the limit was reached or the sink stopped it.
+    bool run(std::size_t words);
+
+private:
+    const AnagramClasses& classes_;
+    PhraseEnumerator& enumerator_;
+    PhraseLines& lines_;
+    bool group_;
+    std::uint32_t longest_;
+    std::vector<std::uint8_t> levels_; // every level a word can have
+    Uninitialised placed_;             // the records of a range of keys, in order
+};
+
+} // namespace tovrel
