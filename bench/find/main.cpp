@@ -11,7 +11,9 @@
 // The word list and the commonness file are those beside the program unless
 // given. Exit status 0 found, 1 nothing found, 2 trouble.
 #include "core/search/commonness.h"
+#include "core/search/pattern_search.h"
 #include "core/search/phrase_search.h"
+#include "core/search/tiles_search.h"
 #include "line_writer.h"
 
 #include <climits>
@@ -157,6 +159,13 @@ int main(int argc, char** argv) {
     if (mode == "phrase") {
         phrase.phrase = input;
         outcome = tovrel::findPhrases(phrase, dictionary, &commonness, count ? nullptr : &writer);
+    } else if (mode == "tiles") {
+        tovrel::TilesOptions tiles;
+        tiles.tiles = input;
+        tiles.minLength = phrase.minLength;
+        outcome = tovrel::findTiles(tiles, dictionary, &commonness, count ? nullptr : &writer);
+    } else if (mode == "pattern") {
+        outcome = tovrel::findPattern(input, dictionary, count ? nullptr : &writer);
     } else {
         fail("unknown mode '" + mode + "' (phrase, tiles, pattern)");
     }
