@@ -79,7 +79,7 @@ FindOutcome findPhrases(const PhraseOptions& options, RecordReader& list, const 
     } else {
         PhraseEnumerator enumerator(classes, *layout, letters.size(), options.minLength);
         RankedPass ranked(classes, enumerator, lines, options.group,
-                          static_cast<std::uint32_t>(typed.letters.size()));
+                          static_cast<std::uint32_t>(typed.letters.size()), options.rankingBudget);
         ListPass inListOrder(classes, lines, options.group);
         const bool ranking = sink && options.order == PhraseOptions::Order::Ranked;
         for (std::size_t words = 1; words + included <= options.maxWords; ++words)

@@ -27,6 +27,9 @@ struct PhraseOptions {
     std::uint64_t limit = 0;             // hand out at most this many results; 0 for all
     bool group = false;                  // one line for the results whose words are anagrams word by word
     Order order = Order::Ranked;
+    // What ranking may hold at a time, in bytes; more results are ranked a
+    // part at a time, searching again for each part (see RankedPass).
+    std::size_t rankingBudget = std::size_t{64} << 20;
 
     static constexpr std::size_t kMostWords = 16;
     static constexpr std::size_t kLongestPhrase = 128; // letters

@@ -99,8 +99,9 @@ private:
 } // namespace
 
 RankedPass::RankedPass(const AnagramClasses& classes, PhraseEnumerator& enumerator, PhraseLines& lines,
-                       bool group, std::uint32_t longest)
-    : classes_(classes), enumerator_(enumerator), lines_(lines), group_(group), longest_(longest) {
+                       bool group, std::uint32_t longest, std::size_t budget)
+    : classes_(classes), enumerator_(enumerator), lines_(lines), group_(group), longest_(longest),
+      budget_(budget) {
     levels_ = classes.includedLevels();
     for (std::size_t c = 0; c < classes.size(); ++c)
         for (std::size_t g = classes.groupsBegin(c); g < classes.groupsEnd(c); ++g)
@@ -125,7 +126,7 @@ bool RankedPass::run(std::size_t words) {
         return group_ ? lines_.group(parts.data(), words) : lines_.expand(parts.data(), words);
     };
     const std::vector<std::uint64_t> met = table.keysMet();
-    const std::size_t budget = std::max<std::size_t>(1, kBudget / (sizeof(std::uint32_t) * words));
+    const std::size_t budget = std::max<std::size_t>(1, budget_ / (sizeof(std::uint32_t) * words));
     for (std::size_t first = 0; first < met.size();) {
         if (table[met[first]] > budget) {
             const std::uint64_t only = met[first++];

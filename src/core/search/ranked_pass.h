@@ -18,7 +18,7 @@ class PhraseLines;
 // entries; otherwise it is a multiset of groups (the entries of one class and
 // one level), which all rank alike, so that far fewer records than lines are
 // sorted. A first enumeration counts the records of each key; the next ones
-// place them, a key range at a time, so that at most kBudget bytes of records
+// place them, a key range at a time, so that at most `budget` bytes of records
 // are held however many results there are. A single key with more records
 // than that is handed out as the search meets them, which is its order anyway.
 // A buffer of numbers that is not cleared when made: it is written before it is read.
@@ -38,10 +38,8 @@ private:
 
 class RankedPass {
 public:
-    static constexpr std::size_t kBudget = std::size_t{64} << 20;
-
     RankedPass(const AnagramClasses& classes, PhraseEnumerator& enumerator, PhraseLines& lines, bool group,
-               std::uint32_t longest);
+               std::uint32_t longest, std::size_t budget);
 
     // False when the limit was reached or the sink stopped it.
     bool run(std::size_t words);
@@ -52,6 +50,7 @@ private:
     PhraseLines& lines_;
     bool group_;
     std::uint32_t longest_;
+    std::size_t budget_;
     std::vector<std::uint8_t> levels_; // every level a word can have
     Uninitialised placed_;             // the records of a range of keys, in order
 };
