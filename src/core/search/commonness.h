@@ -29,12 +29,13 @@ public:
     // Knows no word: every word is the rarest.
     Commonness() = default;
 
-    // Checks the file at `path` and reads it from there for each search; or
-    // takes `content` as the file `name`. On an error it knows no word.
+    // Reads the file at `path` for each search from now on, once it opens;
+    // or takes `content` as the file `name`. On an error it knows no word.
     std::optional<FileError> load(const std::string& path);
-    std::optional<FileError> load(std::string content, const std::string& name);
+    void load(std::string content, const std::string& name);
 
-    // The level of each word, in one pass over the file.
+    // The level of each word, in one pass over the file; a fault of the
+    // file's form is an error that names the line.
     std::optional<FileError> levels(const std::vector<std::string_view>& words,
                                     std::vector<std::uint8_t>& levels) const;
 

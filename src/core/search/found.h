@@ -22,7 +22,9 @@ public:
     virtual bool add(const FoundWord* words, std::size_t count) = 0;
     // Lines that differ only in their last word: one line for each entry of
     // words[count - 1], in order. Phrases come mostly in such runs, which a
-    // sink can print faster than line by line. False stops the search.
+    // sink can print faster than line by line. The entries of a run stay in
+    // place until the search returns, so that a sink may keep what it made
+    // of words that come again in the next run. False stops the search.
     virtual bool addEach(const FoundWord* words, std::size_t count);
 };
 

@@ -34,8 +34,21 @@ PatternMatcher::PatternMatcher(const std::u32string& letters) : letters_(letters
     }
 }
 
+bool PatternMatcher::endsLikeLastPart(std::string_view entry) const {
+    const std::vector<std::uint8_t>& last = parts_.back();
+    std::size_t at = entry.size();
+    for (std::size_t i = last.size(); i-- > 0;) {
+        std::uint8_t code = LetterMap::kNoLetter;
+        while (at > 0 && (code = letters_[static_cast<unsigned char>(entry[--at])]) == LetterMap::kNoLetter)
+            ;
+        if (code == LetterMap::kNoLetter || (last[i] != kAny && last[i] != code))
+            return false;
+    }
+    return true;
+}
+
 bool PatternMatcher::matches(std::string_view entry) const {
-    if (entry.size() < fewestLetters_)
+    if (entry.size() < fewestLetters_ || !endsLikeLastPart(entry))
         return false;
     entry_.clear();
     for (const char c : entry) {

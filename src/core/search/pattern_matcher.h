@@ -30,6 +30,9 @@ private:
     explicit PatternMatcher(const std::u32string& letters);
     // Whether the letters from `letters` on start with `part`.
     static bool fits(const std::vector<std::uint8_t>& part, const std::uint8_t* letters);
+    // Whether the entry's last letters are those of the last part: a quick
+    // test on its bytes that most entries fail, for patterns like "*ology".
+    bool endsLikeLastPart(std::string_view entry) const;
 
     LetterMap letters_;
     // The pattern split at its stars: the first part must start the entry and

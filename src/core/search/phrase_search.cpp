@@ -66,8 +66,10 @@ FindOutcome findPhrases(const PhraseOptions& options, RecordReader& list, const 
     if (!layout) // cannot happen below kLongestPhrase letters: a count of n needs at most 2n bits
         return FindOutcome::badInput("the phrase has too many letters to anagram");
 
+    // Only ranking asks how common the words are.
+    const bool ranking = sink && options.order == PhraseOptions::Order::Ranked;
     AnagramClasses classes;
-    if (auto error = classes.read(list, options, letters, *layout, counts, commonness))
+    if (auto error = classes.read(list, options, letters, *layout, counts, ranking ? commonness : nullptr))
         return {FindOutcome::Status::Unreadable, 0, std::move(*error)};
     const std::size_t included = classes.included().size();
     if (!classes.includedFit() || included > options.maxWords)
@@ -81,7 +83,6 @@ FindOutcome findPhrases(const PhraseOptions& options, RecordReader& list, const 
         RankedPass ranked(classes, enumerator, lines, options.group,
                           static_cast<std::uint32_t>(typed.letters.size()), options.rankingBudget);
         ListPass inListOrder(classes, lines, options.group);
-        const bool ranking = sink && options.order == PhraseOptions::Order::Ranked;
         for (std::size_t words = 1; words + included <= options.maxWords; ++words)
             if (!(ranking ? ranked.run(words) : enumerator.enumerate(words, inListOrder)))
                 break;

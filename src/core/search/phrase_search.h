@@ -15,7 +15,7 @@ class RecordReader;
 struct PhraseOptions {
     enum class Order {
         Ranked, // fewer words first, then common words first (see rankedOrder in phrase_search.cpp)
-        List,   // as found: by number of words, then as the search meets them
+        List,   // as found: by number of words, then as the search meets them, entries in list order
     };
 
     std::u32string phrase;               // letters; blanks are ignored, capitals count as small letters

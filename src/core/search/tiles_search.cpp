@@ -15,7 +15,7 @@ namespace {
 struct Match {
     std::size_t offset; // of its text among the matches'
     std::size_t size;
-    std::size_t letters;
+    std::uint32_t letters;
     std::uint8_t level;
 };
 
@@ -48,28 +48,35 @@ FindOutcome findTiles(const TilesOptions& options, RecordReader& list, const Com
     }
     const std::size_t minLength = std::max<std::size_t>(options.minLength, 1);
 
-    // A letter the rack lacks takes a blank, and so does each one more than it has.
+    // A letter the rack lacks takes a blank, and so does each one more than it
+    // has. A letter's count is good for the record its stamp names.
     std::string text;
     std::vector<Match> matches;
     std::array<std::size_t, 256> used{};
-    list.forEachRecord([&](std::string_view record) {
-        if (record.size() < minLength)
+    std::array<std::size_t, 256> stamp{};
+    std::size_t record = 0;
+    list.forEachRecord([&](std::string_view entry) {
+        ++record;
+        if (entry.size() < minLength)
             return;
-        std::size_t count = 0, blanksUsed = 0;
-        for (const char c : record) {
+        std::uint32_t count = 0;
+        std::size_t blanksUsed = 0;
+        for (const char c : entry) {
             const std::uint8_t code = letters[static_cast<unsigned char>(c)];
             if (code == LetterMap::kNoLetter)
                 continue;
             ++count;
+            if (code != LetterMap::kOtherLetter && stamp[code] != record) {
+                stamp[code] = record;
+                used[code] = 0;
+            }
             if ((code == LetterMap::kOtherLetter || ++used[code] > rack[code]) && ++blanksUsed > blanks)
-                break;
+                return;
         }
-        for (const char c : record) // put the tiles back
-            used[letters[static_cast<unsigned char>(c)]] = 0;
-        if (blanksUsed > blanks || count < minLength)
+        if (count < minLength)
             return;
-        matches.push_back({text.size(), record.size(), count, Commonness::kUnknown});
-        text.append(record);
+        matches.push_back({text.size(), entry.size(), count, Commonness::kUnknown});
+        text.append(entry);
     });
     if (list.error())
         return {FindOutcome::Status::Unreadable, 0, "cannot read the word list " + list.error()->message()};

@@ -71,9 +71,10 @@ const PhraseCase kCases[] = {
     {"blanks_and_capitals_of_the_phrase",
      phrase(U"Ta Cat"),
      {"cat at", "act at", "cat ta", "act ta", "tac at", "tac ta"}},
+    // Unranked, the entries of an anagram class stand in list order.
     {"in_the_order_found",
      with(U"tacat", [](auto& o) { o.order = PhraseOptions::Order::List; }),
-     {"cat at", "cat ta", "act at", "act ta", "tac at", "tac ta"}},
+     {"act at", "act ta", "cat at", "cat ta", "tac at", "tac ta"}},
     // Same levels: the result whose shortest word is longer comes first.
     {"longer_shortest_word_first",
      with(U"tacat", [](auto& o) { o.minLength = 1; }),
@@ -136,7 +137,7 @@ const PhraseCase kCases[] = {
               o.limit = 3;
               o.order = PhraseOptions::Order::List;
           }),
-     {"cat at", "cat ta", "act at"}},
+     {"act at", "act ta", "cat at"}},
     // 78 letters need two words of packed counts, 116 letters of 58 kinds three.
     {"long_phrase",
      with(std::u32string(3, U' ') + U"abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz"
@@ -154,7 +155,7 @@ protected:
         tovrel::RecordReader list(kList);
         return tovrel::findPhrases(options, list, &commonness_, sink);
     }
-    void SetUp() override { ASSERT_FALSE(commonness_.load(kCommonness, "fixture")); }
+    void SetUp() override { commonness_.load(kCommonness, "fixture"); }
 
     tovrel::Commonness commonness_;
 };
@@ -249,6 +250,18 @@ TEST(PhraseSearchFiles, MissingListIsNamed) {
               "cannot read the word list " + folder.file("none.txt") + ": No such file or directory");
 }
 
+TEST(PhraseSearchFiles, FaultOfTheCommonnessFileIsNamed) {
+    tovrel::Commonness commonness;
+    commonness.load("at\nlevel 10\n", "commonness.txt");
+    tovrel::RecordReader list(kList);
+    FoundLines found;
+    const FindOutcome outcome = tovrel::findPhrases(phrase(U"tacat"), list, &commonness, &found);
+    EXPECT_EQ(outcome.status, Status::Unreadable);
+    EXPECT_EQ(
+        outcome.message,
+        "cannot read the commonness file commonness.txt: line 1: a word before the first \"level\" line");
+}
+
 TEST(PhraseSearchFiles, CommonnessFileGoneSinceLoadIsNamed) {
     ScratchFolder folder;
     const std::string path = folder.write("commonness.txt", kCommonness);
@@ -256,7 +269,8 @@ TEST(PhraseSearchFiles, CommonnessFileGoneSinceLoadIsNamed) {
     ASSERT_FALSE(commonness.load(path));
     std::remove(path.c_str());
     tovrel::RecordReader list(kList);
-    const FindOutcome outcome = tovrel::findPhrases(phrase(U"tacat"), list, &commonness, nullptr);
+    FoundLines found;
+    const FindOutcome outcome = tovrel::findPhrases(phrase(U"tacat"), list, &commonness, &found);
     EXPECT_EQ(outcome.status, Status::Unreadable);
     EXPECT_EQ(outcome.message, "cannot read the commonness file " + path + ": No such file or directory");
 }

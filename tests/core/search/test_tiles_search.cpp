@@ -46,7 +46,7 @@ class TilesSearch : public testing::TestWithParam<TilesCase> {};
 
 TEST_P(TilesSearch, ListsTheWordsTheRackSpells) {
     tovrel::Commonness commonness;
-    ASSERT_FALSE(commonness.load(kCommonness, "fixture"));
+    commonness.load(kCommonness, "fixture");
     tovrel::TilesOptions options;
     options.tiles = GetParam().tiles;
     options.minLength = GetParam().minLength;
