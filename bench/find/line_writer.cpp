@@ -7,6 +7,31 @@
 
 namespace {
 
+// Latin-1 to UTF-8, at most twice as long. Words are a few bytes long: a plain
+// loop copies them faster than a call would, and tells on the way whether
+// any byte needs two.
+char* toUtf8(std::string_view latin1, char* const start) {
+    char* out = start;
+    unsigned char high = 0;
+    for (const char c : latin1) {
+        *out++ = c;
+        high |= static_cast<unsigned char>(c);
+    }
+    if (high < 0x80)
+        return out;
+    out = start;
+    for (const char c : latin1) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            *out++ = c;
+        } else {
+            *out++ = static_cast<char>(0xC0 | (byte >> 6));
+            *out++ = static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
 // At most twice as long in UTF-8, with a separator after it.
 std::size_t longest(const tovrel::FoundWord& word) {
     std::size_t bytes = 0;
@@ -20,34 +45,15 @@ std::size_t longest(const tovrel::FoundWord& word) {
 bool LineWriter::makeRoom(std::size_t bytes) {
     if (!flush())
         return false;
-    if (bytes > buffer_.size())
-        buffer_.resize(bytes);
+    if (bytes > size_) {
+        buffer_.reset(new char[bytes]);
+        size_ = bytes;
+    }
     return true;
 }
 
-// Words are a few bytes long: a plain loop copies them faster than a call
-// would, and tells on the way whether any byte needs two in UTF-8.
 void LineWriter::append(std::string_view latin1) {
-    char* const start = buffer_.data() + used_;
-    char* out = start;
-    unsigned char high = 0;
-    for (const char c : latin1) {
-        *out++ = c;
-        high |= static_cast<unsigned char>(c);
-    }
-    if (high >= 0x80) {
-        out = start;
-        for (const char c : latin1) {
-            const unsigned char byte = static_cast<unsigned char>(c);
-            if (byte < 0x80) {
-                *out++ = c;
-            } else {
-                *out++ = static_cast<char>(0xC0 | (byte >> 6));
-                *out++ = static_cast<char>(0x80 | (byte & 0x3F));
-            }
-        }
-    }
-    used_ = static_cast<std::size_t>(out - buffer_.data());
+    used_ = static_cast<std::size_t>(toUtf8(latin1, buffer_.get() + used_) - buffer_.get());
 }
 
 void LineWriter::append(const tovrel::FoundWord& word) {
@@ -73,42 +79,43 @@ bool LineWriter::add(const tovrel::FoundWord* words, std::size_t count) {
 }
 
 bool LineWriter::addEach(const tovrel::FoundWord* words, std::size_t count) {
-    const tovrel::FoundWord& last = words[count - 1];
-    std::size_t bytes = kShortPrefix;
-    for (std::size_t i = 0; i + 1 < count; ++i)
-        bytes += longest(words[i]);
-    if (!reserve(bytes + longest(last) + 1))
-        return false;
-    // The first line's words before the last are the text every line of the run starts with.
-    std::size_t start = used_;
-    for (std::size_t i = 0; i + 1 < count; ++i) {
-        append(words[i]);
-        buffer_[used_++] = ' ';
-    }
-    const std::size_t prefix = used_ - start;
-    for (std::size_t i = 0; i < last.count; ++i) {
-        if (i > 0) {
-            const std::size_t room = std::max(prefix, kShortPrefix) + 2 * last.entries[i].size() + 1;
-            if (used_ + room > buffer_.size()) { // the first line goes with this block: keep its start
-                prefix_.assign(buffer_.data() + start, prefix);
-                if (!makeRoom(room))
-                    return false;
-                std::memcpy(buffer_.data(), prefix_.data(), prefix);
-                start = 0;
-                used_ = 0;
-            }
-            // A short start is moved whole, whatever its length; the bytes
-            // moved past it are overwritten next.
-            if (prefix <= kShortPrefix) {
-                char moved[kShortPrefix];
-                std::memcpy(moved, buffer_.data() + start, kShortPrefix);
-                std::memcpy(buffer_.data() + used_, moved, kShortPrefix);
-            } else {
-                std::memcpy(buffer_.data() + used_, buffer_.data() + start, prefix);
-            }
-            used_ += prefix;
+    // The words before the last that this run shares with the run before keep
+    // their text; the others are written after them.
+    const std::size_t before = count - 1;
+    std::size_t same = 0;
+    while (same < before && same < runWords_.size() && runWords_[same].entries == words[same].entries &&
+           runWords_[same].count == words[same].count)
+        ++same;
+    runWords_.assign(words, words + before);
+    runEnds_.resize(before);
+    std::size_t length = same > 0 ? runEnds_[same - 1] : 0;
+    for (std::size_t i = same; i < before; ++i) {
+        if (runText_.size() < length + longest(words[i]) + kShortPrefix)
+            runText_.resize(2 * (length + longest(words[i]) + kShortPrefix));
+        char* out = runText_.data() + length;
+        for (std::size_t j = 0; j < words[i].count; ++j) {
+            if (j > 0)
+                *out++ = '/';
+            out = toUtf8(words[i].entries[j], out);
         }
-        append(last.entries[i]);
+        *out++ = ' ';
+        length = runEnds_[i] = static_cast<std::size_t>(out - runText_.data());
+    }
+    if (runText_.size() < kShortPrefix)
+        runText_.resize(kShortPrefix);
+
+    const tovrel::FoundWord& last = words[before];
+    for (std::size_t i = 0; i < last.count; ++i) {
+        if (!reserve(std::max(length, kShortPrefix) + 2 * last.entries[i].size() + 1))
+            return false;
+        // A short start is copied whole, whatever its length: the bytes past
+        // it are overwritten next.
+        if (length <= kShortPrefix)
+            std::memcpy(buffer_.get() + used_, runText_.data(), kShortPrefix);
+        else
+            std::memcpy(buffer_.get() + used_, runText_.data(), length);
+        used_ += length;
+        used_ = static_cast<std::size_t>(toUtf8(last.entries[i], buffer_.get() + used_) - buffer_.get());
         buffer_[used_++] = '\n';
     }
     return used_ < kBlock || flush();
@@ -134,7 +141,7 @@ bool LineWriter::endLine() {
 }
 
 bool LineWriter::flush() {
-    const char* data = buffer_.data();
+    const char* data = buffer_.get();
     std::size_t left = used_;
     while (left > 0 && !failed_) {
         const ssize_t written = ::write(fd_, data, left);

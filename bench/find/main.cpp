@@ -10,6 +10,7 @@
 //
 // The word list and the commonness file are those beside the program unless
 // given. Exit status 0 found, 1 nothing found, 2 trouble.
+#include "cli/utf8.h"
 #include "core/search/commonness.h"
 #include "core/search/pattern_search.h"
 #include "core/search/phrase_search.h"
@@ -17,11 +18,9 @@
 #include "line_writer.h"
 
 #include <climits>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 #include <getopt.h>
 #include <optional>
 #include <string>
@@ -36,31 +35,13 @@ std::string besideProgram(const char* name) {
     return program.substr(0, program.rfind('/') + 1) + name;
 }
 
-std::optional<std::u32string> codePoints(const char* utf8) {
-    std::mbstate_t state{};
-    std::u32string out;
-    const char* end = utf8 + std::char_traits<char>::length(utf8);
-    while (utf8 < end) {
-        wchar_t c;
-        const std::size_t used = std::mbrtowc(&c, utf8, static_cast<std::size_t>(end - utf8), &state);
-        if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2))
-            return std::nullopt;
-        out += static_cast<char32_t>(c);
-        utf8 += used;
-    }
-    return out;
-}
-
 [[noreturn]] void fail(const std::string& message) {
     std::fprintf(stderr, "tovrel_find_bench: %s\n", message.c_str());
     std::exit(2);
 }
 
 std::u32string argument(const char* text) {
-    const std::optional<std::u32string> decoded = codePoints(text);
-    if (!decoded)
-        fail(std::string("'") + text + "' is not UTF-8");
-    return *decoded;
+    return tovrel::decodeUtf8(text);
 }
 
 std::uint64_t number(const char* text) {
@@ -74,7 +55,6 @@ std::uint64_t number(const char* text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::setlocale(LC_CTYPE, "C.UTF-8");
     enum Option {
         Dictionary = 256,
         CommonnessFile,
@@ -152,8 +132,9 @@ int main(int argc, char** argv) {
     const std::u32string input = argument(argv[optind + 1]);
 
     tovrel::Commonness commonness;
-    if (auto error = commonness.load(commonnessPath))
-        fail("cannot read the commonness file " + error->message());
+    if (mode != "pattern")
+        if (auto error = commonness.load(commonnessPath))
+            fail("cannot read the commonness file " + error->message());
     LineWriter writer(STDOUT_FILENO);
     tovrel::FindOutcome outcome;
     if (mode == "phrase") {
