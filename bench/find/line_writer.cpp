@@ -86,27 +86,36 @@ bool LineWriter::addEach(const tovrel::FoundWord* words, std::size_t count) {
     while (same < before && same < runWords_.size() && runWords_[same].entries == words[same].entries &&
            runWords_[same].count == words[same].count)
         ++same;
-    runWords_.assign(words, words + before);
-    runEnds_.resize(before);
     std::size_t length = same > 0 ? runEnds_[same - 1] : 0;
-    for (std::size_t i = same; i < before; ++i) {
-        if (runText_.size() < length + longest(words[i]) + kShortPrefix)
-            runText_.resize(2 * (length + longest(words[i]) + kShortPrefix));
-        char* out = runText_.data() + length;
-        for (std::size_t j = 0; j < words[i].count; ++j) {
-            if (j > 0)
-                *out++ = '/';
-            out = toUtf8(words[i].entries[j], out);
+    if (same < before || runWords_.size() != before) {
+        runWords_.resize(before);
+        runEnds_.resize(before);
+        for (std::size_t i = same; i < before; ++i) {
+            runWords_[i] = words[i];
+            if (runText_.size() < length + longest(words[i]) + kShortPrefix)
+                runText_.resize(2 * (length + longest(words[i]) + kShortPrefix));
+            char* out = runText_.data() + length;
+            for (std::size_t j = 0; j < words[i].count; ++j) {
+                if (j > 0)
+                    *out++ = '/';
+                out = toUtf8(words[i].entries[j], out);
+            }
+            *out++ = ' ';
+            length = runEnds_[i] = static_cast<std::size_t>(out - runText_.data());
         }
-        *out++ = ' ';
-        length = runEnds_[i] = static_cast<std::size_t>(out - runText_.data());
+        if (runText_.size() < kShortPrefix)
+            runText_.resize(kShortPrefix);
     }
-    if (runText_.size() < kShortPrefix)
-        runText_.resize(kShortPrefix);
 
+    // Room for the whole run at once when it fits a block, as it mostly does.
     const tovrel::FoundWord& last = words[before];
+    const std::size_t start = std::max(length, kShortPrefix);
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < last.count; ++i)
+        run += start + 2 * last.entries[i].size() + 1;
+    const bool roomForAll = run <= kBlock && reserve(run);
     for (std::size_t i = 0; i < last.count; ++i) {
-        if (!reserve(std::max(length, kShortPrefix) + 2 * last.entries[i].size() + 1))
+        if (!roomForAll && !reserve(start + 2 * last.entries[i].size() + 1))
             return false;
         // A short start is copied whole, whatever its length: the bytes past
         // it are overwritten next.
@@ -114,9 +123,9 @@ bool LineWriter::addEach(const tovrel::FoundWord* words, std::size_t count) {
             std::memcpy(buffer_.get() + used_, runText_.data(), kShortPrefix);
         else
             std::memcpy(buffer_.get() + used_, runText_.data(), length);
-        used_ += length;
-        used_ = static_cast<std::size_t>(toUtf8(last.entries[i], buffer_.get() + used_) - buffer_.get());
-        buffer_[used_++] = '\n';
+        char* out = toUtf8(last.entries[i], buffer_.get() + used_ + length);
+        *out++ = '\n';
+        used_ = static_cast<std::size_t>(out - buffer_.get());
     }
     return used_ < kBlock || flush();
 }

@@ -104,6 +104,7 @@ std::optional<std::string> AnagramClasses::read(RecordReader& list, const Phrase
         includedText_.push_back(std::string_view(text_).substr(includedOffset[i], included[i]->size()));
 
     std::vector<std::string_view> words = includedText_;
+    words.reserve(included.size() + candidates.size());
     for (const Candidate& candidate : candidates)
         words.push_back(std::string_view(text_).substr(candidate.offset, candidate.size));
     std::vector<std::uint8_t> levels(words.size(), Commonness::kUnknown);
@@ -155,6 +156,12 @@ void AnagramClasses::build(std::vector<Candidate>& candidates, const CountLayout
         return lengthA != lengthB ? lengthA > lengthB : a.firstPosition < b.firstPosition;
     });
 
+    key_.reserve(runs.size());
+    length_.reserve(runs.size());
+    entryBegin_.reserve(runs.size() + 1);
+    groupBegin_.reserve(runs.size() + 1);
+    entryText_.reserve(candidates.size());
+    entryLevel_.reserve(candidates.size());
     entryBegin_.push_back(0);
     groupBegin_.push_back(0);
     for (const Run& run : runs) {

@@ -22,13 +22,7 @@ namespace {
 template <std::size_t W> class PackedEngine : public PhraseEnumerator::Engine {
 public:
     using Key = std::array<std::uint64_t, W>;
-    // A slot of the table of classes by their letters.
-    struct Candidate {
-        Key key;
-        std::uint32_t c;
-        std::uint32_t length;
-    };
-    static constexpr std::uint32_t kFree = UINT32_MAX;
+    static constexpr std::uint32_t kNone = UINT32_MAX;
     // The classes that hold one letter, side by side for a quick sweep.
     struct Holding {
         std::vector<Key> keys;
@@ -65,14 +59,16 @@ public:
             return containing_[a].classes.size() < containing_[b].classes.size();
         });
         std::size_t capacity = 16;
-        while (capacity < 4 * keys_.size())
+        while (capacity < 2 * keys_.size())
             capacity *= 2;
-        slots_.assign(capacity, Candidate{{}, kFree, 0});
+        slotKeys_.assign(capacity, Key{});
+        slotClasses_.assign(capacity, kNone);
         for (std::uint32_t c = 0; c < keys_.size(); ++c) {
             std::size_t slot = hash(keys_[c]);
-            while (slots_[slot].c != kFree)
-                slot = (slot + 1) & (slots_.size() - 1);
-            slots_[slot] = {keys_[c], c, lengths_[c]};
+            while (slotClasses_[slot] != kNone)
+                slot = (slot + 1) & (capacity - 1);
+            slotKeys_[slot] = keys_[c];
+            slotClasses_[slot] = c;
         }
     }
 
@@ -91,7 +87,7 @@ private:
         std::uint64_t mixed = 0;
         for (std::size_t i = 0; i < W; ++i)
             mixed = (mixed ^ key[i]) * 0x9E3779B97F4A7C15ull;
-        return static_cast<std::size_t>(mixed ^ (mixed >> 29)) & (slots_.size() - 1);
+        return static_cast<std::size_t>(mixed ^ (mixed >> 29)) & (slotKeys_.size() - 1);
     }
     static bool same(const Key& a, const Key& b) {
         for (std::size_t i = 0; i < W; ++i)
@@ -99,11 +95,15 @@ private:
                 return false;
         return true;
     }
-    // The class with exactly these letters, or kFree.
+    // The class with exactly these letters, or kNone. A free slot holds no
+    // letters, which no class has.
     std::uint32_t find(const Key& key) const {
-        for (std::size_t slot = hash(key);; slot = (slot + 1) & (slots_.size() - 1))
-            if (slots_[slot].c == kFree || same(slots_[slot].key, key))
-                return slots_[slot].c;
+        for (std::size_t slot = hash(key);; slot = (slot + 1) & (slotKeys_.size() - 1)) {
+            if (same(slotKeys_[slot], key))
+                return slotClasses_[slot];
+            if (same(slotKeys_[slot], Key{}))
+                return kNone;
+        }
     }
     bool fits(const Key& part, const Key& whole) const {
         for (std::size_t i = 0; i < W; ++i)
@@ -133,7 +133,7 @@ private:
         const std::size_t wordsLeft = words_ - depth;
         if (wordsLeft == 1) {
             const std::uint32_t c = find(left);
-            if (c == kFree || !allowed(c, depth))
+            if (c == kNone || !allowed(c, depth))
                 return true;
             path_[depth] = c;
             return emit();
@@ -203,7 +203,8 @@ private:
     std::vector<std::uint64_t> field_;
     std::vector<Holding> containing_;      // the classes holding each letter, in rising order
     std::vector<std::size_t> rarestFirst_; // letters by how few classes hold them
-    std::vector<Candidate> slots_;         // open addressing by letters; c is kFree in a free slot
+    std::vector<Key> slotKeys_;            // the classes by their letters, by open addressing
+    std::vector<std::uint32_t> slotClasses_;
 
     std::size_t words_ = 0;
     ClassesVisitor* visitor_ = nullptr;
