@@ -25,8 +25,10 @@ PatternMatcher::PatternMatcher(const std::u32string& letters) : letters_(letters
     parts_.emplace_back();
     for (const char32_t c : letters) {
         if (c == U'*') {
+            // Stars side by side are one: a pattern of many costs no more than one.
+            if (!starred_ || !parts_.back().empty())
+                parts_.emplace_back();
             starred_ = true;
-            parts_.emplace_back();
         } else {
             parts_.back().push_back(c == U'?' || c == U'.' ? kAny : letters_.codeOf(c));
             ++fewestLetters_;

@@ -45,6 +45,7 @@ const PatternCase kCases[] = {
     {"blanks_ignored", U"c a t", {"cat", "Cat", "c-at"}},
     {"question_marks_and_star", U"?o*t", {"cot", "coat"}},
     {"longer_than_every_word", U"????????", {}},
+    {"a_hundred_thousand_stars", std::u32string(100000, U'*') + U"ology", {"biology", "ology"}},
 };
 
 class PatternSearch : public testing::TestWithParam<PatternCase> {};

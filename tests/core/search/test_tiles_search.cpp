@@ -40,6 +40,10 @@ const TilesCase kCases[] = {
     {"blanks_between_tiles_ignored", U"t a c", 3, {"cat", "act", "Tac", "c-at"}},
     {"shorter_words_allowed", U"a", 1, {"a"}},
     {"no_word_fits", U"zz", 2, {}},
+    {"a_hundred_thousand_blanks",
+     std::u32string(100000, U'?'),
+     2,
+     {"attack", "tact", "caf\xE9", "cat", "act", "tat", "Tac", "c-at", "at"}},
 };
 
 class TilesSearch : public testing::TestWithParam<TilesCase> {};
