@@ -12,17 +12,21 @@
 namespace tovrel {
 namespace {
 
-// The letters of an entry, or nothing when it holds a letter the phrase lacks
-// or more of one than the phrase has.
+// The letters of an entry and their number, or nothing when it holds a
+// letter the phrase lacks, more of one than the phrase has, or (when
+// capitals are left out) a capital.
 std::optional<CountLayout::Counts> lettersOf(std::string_view entry, const LetterMap& letters,
-                                             const CountLayout& layout, std::uint32_t& count) {
+                                             const CountLayout& layout, bool noCapitals,
+                                             std::uint32_t& count) {
     CountLayout::Counts key{};
     count = 0;
     for (const char c : entry) {
-        const std::uint8_t code = letters[static_cast<unsigned char>(c)];
+        const unsigned char byte = static_cast<unsigned char>(c);
+        const std::uint8_t code = letters[byte];
         if (code == LetterMap::kNoLetter)
             continue;
-        if (code == LetterMap::kOtherLetter || !layout.addOne(key, code))
+        if (code == LetterMap::kOtherLetter || (noCapitals && toLower(byte) != byte) ||
+            !layout.addOne(key, code))
             return std::nullopt;
         ++count;
     }
@@ -56,23 +60,13 @@ std::optional<std::string> AnagramClasses::read(RecordReader& list, const Phrase
                 inList[i] = true;
         if (record.size() < minLength)
             return;
-        Counts key{};
         std::uint32_t count = 0;
-        for (const char c : record) {
-            const unsigned char byte = static_cast<unsigned char>(c);
-            const std::uint8_t code = letters[byte];
-            if (code == LetterMap::kNoLetter)
-                continue;
-            if (code == LetterMap::kOtherLetter || (options.noCapitals && toLower(byte) != byte) ||
-                !layout.addOne(key, code))
-                return;
-            ++count;
-        }
-        if (count < minLength || !CountLayout::fits(key, whole, guards) ||
+        const std::optional<Counts> key = lettersOf(record, letters, layout, options.noCapitals, count);
+        if (!key || count < minLength || !CountLayout::fits(*key, whole, guards) ||
             std::find(excluded.begin(), excluded.end(), record) != excluded.end())
             return;
         candidates.push_back(
-            {key, text_.size(), record.size(), count, static_cast<std::uint32_t>(candidates.size()), 0});
+            {*key, text_.size(), record.size(), count, static_cast<std::uint32_t>(candidates.size()), 0});
         text_.append(record);
     });
     if (list.error())
@@ -83,7 +77,7 @@ std::optional<std::string> AnagramClasses::read(RecordReader& list, const Phrase
     for (std::size_t i = 0; i < included.size() && includedFit_; ++i) {
         std::uint32_t count = 0;
         const std::optional<Counts> key =
-            inList[i] ? lettersOf(*included[i], letters, layout, count) : std::nullopt;
+            inList[i] ? lettersOf(*included[i], letters, layout, false, count) : std::nullopt;
         includedFit_ = key && CountLayout::fits(*key, left_, guards) &&
                        std::find(excluded.begin(), excluded.end(), *included[i]) == excluded.end();
         if (!includedFit_)

@@ -63,8 +63,8 @@ FindOutcome findPhrases(const PhraseOptions& options, RecordReader& list, const 
     for (const char32_t c : typed.letters)
         ++counts[letters.codeOf(c)];
     const std::optional<CountLayout> layout = CountLayout::forPhrase(counts);
-    if (!layout) // cannot happen below kLongestPhrase letters: a count of n needs at most 2n bits
-        return FindOutcome::badInput("the phrase has too many letters to anagram");
+    if (!layout) // only a phrase of far more kinds of letter than Latin-1 has could need more room
+        return FindOutcome::badInput("the phrase has too many different letters to anagram");
 
     // Only ranking asks how common the words are.
     const bool ranking = sink && options.order == PhraseOptions::Order::Ranked;

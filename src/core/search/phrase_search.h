@@ -14,7 +14,7 @@ class RecordReader;
 
 struct PhraseOptions {
     enum class Order {
-        Ranked, // fewer words first, then common words first (see rankedOrder in phrase_search.cpp)
+        Ranked, // fewer words first, then by commonness (see RankKeys), then as found
         List,   // as found: by number of words, then as the search meets them, entries in list order
     };
 

@@ -1,5 +1,7 @@
 #include "core/search/rank_keys.h"
 
+#include "core/search/phrase_search.h"
+
 #include <algorithm>
 
 namespace tovrel {
@@ -28,7 +30,7 @@ RankKeys::RankKeys(const std::vector<std::uint8_t>& levels, std::size_t words, s
 }
 
 std::uint64_t RankKeys::key(const std::uint8_t* levels, std::uint32_t shortest) const {
-    std::uint8_t ranks[64];
+    std::uint8_t ranks[PhraseOptions::kMostWords];
     for (std::size_t i = 0; i < words_; ++i) { // rarest first; a handful of words, so by insertion
         const std::uint8_t rank = rank_[levels[i]];
         std::size_t j = i;

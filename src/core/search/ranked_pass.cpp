@@ -4,6 +4,7 @@
 #include "core/search/key_table.h"
 #include "core/search/phrase_enumerator.h"
 #include "core/search/phrase_lines.h"
+#include "core/search/phrase_search.h"
 #include "core/search/rank_keys.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ private:
     bool group_;
     std::size_t included_ = 0;
     std::uint32_t includedShortest_ = UINT32_MAX;
-    std::array<std::uint8_t, 64> levels_{};
+    std::array<std::uint8_t, PhraseOptions::kMostWords> levels_{}; // the included words first
     std::array<std::uint32_t, PhraseLines::kMostParts> units_{};
     const std::uint32_t* combo_ = nullptr;
     std::size_t count_ = 0;
@@ -148,13 +149,15 @@ bool RankedPass::run(std::size_t words) {
             table[met[end]] = held;
             held += records;
         }
-        if (placed_.size() < held * words)
-            placed_.reset(held * words);
+        if (placedSize_ < held * words) {
+            placed_.reset(new std::uint32_t[held * words]);
+            placedSize_ = held * words;
+        }
         const std::uint64_t lowest = met[first], highest = met[end - 1];
         auto placing = visitWith([&](const std::uint32_t* combo, std::size_t count) {
             return records.each(combo, count, [&](const std::uint32_t* units, std::uint64_t key) {
                 if (key >= lowest && key <= highest) {
-                    std::uint32_t* to = placed_.data() + table[key]++ * words;
+                    std::uint32_t* to = placed_.get() + table[key]++ * words;
                     for (std::size_t i = 0; i < words; ++i)
                         to[i] = units[i];
                 }
@@ -163,7 +166,7 @@ bool RankedPass::run(std::size_t words) {
         });
         enumerator_.enumerate(words, placing);
         for (std::uint64_t record = 0; record < held; ++record)
-            if (!handOut(placed_.data() + record * words))
+            if (!handOut(placed_.get() + record * words))
                 return false;
         first = end;
     }

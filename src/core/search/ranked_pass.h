@@ -21,21 +21,6 @@ class PhraseLines;
 // place them, a key range at a time, so that at most `budget` bytes of records
 // are held however many results there are. A single key with more records
 // than that is handed out as the search meets them, which is its order anyway.
-// A buffer of numbers that is not cleared when made: it is written before it is read.
-class Uninitialised {
-public:
-    void reset(std::size_t size) {
-        data_.reset(new std::uint32_t[size]);
-        size_ = size;
-    }
-    std::uint32_t* data() { return data_.get(); }
-    std::size_t size() const { return size_; }
-
-private:
-    std::unique_ptr<std::uint32_t[]> data_;
-    std::size_t size_ = 0;
-};
-
 class RankedPass {
 public:
     RankedPass(const AnagramClasses& classes, PhraseEnumerator& enumerator, PhraseLines& lines, bool group,
@@ -52,7 +37,10 @@ private:
     std::uint32_t longest_;
     std::size_t budget_;
     std::vector<std::uint8_t> levels_; // every level a word can have
-    Uninitialised placed_;             // the records of a range of keys, in order
+    // The records of a range of keys, in order; not cleared when made, as
+    // each is written before it is read.
+    std::unique_ptr<std::uint32_t[]> placed_;
+    std::size_t placedSize_ = 0;
 };
 
 } // namespace tovrel
