@@ -46,7 +46,8 @@ std::optional<int> levelNumber(std::string_view digits) {
     return value;
 }
 
-// Hands each line of the file at `path` (without its line end) to `line`, a block at a time.
+// Hands each line of the file at `path` (without its line end) to `line`, a
+// block at a time, until it returns false.
 template <typename Line> std::optional<FileError> eachLineOfFile(const std::string& path, Line&& line) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -57,7 +58,8 @@ template <typename Line> std::optional<FileError> eachLineOfFile(const std::stri
         error = FileError{path, "it is a folder, not a file"};
     std::string pending; // a line that runs over the end of a block
     std::vector<char> block(kBlock);
-    while (!error) {
+    bool going = true;
+    while (!error && going) {
         const ssize_t got = ::read(fd, block.data(), block.size());
         if (got < 0 && errno == EINTR)
             continue;
@@ -65,33 +67,34 @@ template <typename Line> std::optional<FileError> eachLineOfFile(const std::stri
             error = fileErrorFromErrno(path, errno);
         if (got <= 0)
             break;
-        std::string_view text(block.data(), static_cast<std::size_t>(got));
-        for (std::size_t end; !error && (end = text.find('\n')) != std::string_view::npos;) {
+        const char* at = block.data();
+        const char* const end = at + got;
+        for (const char* lineEnd;
+             going && (lineEnd = static_cast<const char*>(std::memchr(at, '\n', end - at)));
+             at = lineEnd + 1) {
             if (pending.empty()) {
-                error = line(text.substr(0, end));
+                going = line(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
             } else {
-                pending.append(text.substr(0, end));
-                error = line(pending);
+                pending.append(at, lineEnd);
+                going = line(pending);
                 pending.clear();
             }
-            text.remove_prefix(end + 1);
         }
-        pending.append(text);
+        pending.append(at, end);
     }
-    if (!error && !pending.empty())
-        error = line(pending);
+    if (!error && going && !pending.empty())
+        line(pending);
     ::close(fd);
     return error;
 }
 
-template <typename Line> std::optional<FileError> eachLineOf(std::string_view content, Line&& line) {
-    std::optional<FileError> error;
-    while (!content.empty() && !error) {
+template <typename Line> void eachLineOf(std::string_view content, Line&& line) {
+    bool going = true;
+    while (!content.empty() && going) {
         const std::size_t end = std::min(content.find('\n'), content.size());
-        error = line(content.substr(0, end));
+        going = line(content.substr(0, end));
         content.remove_prefix(std::min(end + 1, content.size()));
     }
-    return error;
 }
 
 } // namespace
@@ -99,39 +102,45 @@ template <typename Line> std::optional<FileError> eachLineOf(std::string_view co
 // Hands each word of the file with its level to `take`; the first fault of
 // form ends the pass with an error naming the line.
 template <typename Take> std::optional<FileError> Commonness::eachWord(Take&& take) const {
-    std::optional<int> level;
+    int level = -1;
     std::set<int> levels;
     std::size_t number = 0;
-    auto line = [&](std::string_view text) -> std::optional<FileError> {
+    std::optional<FileError> fault;
+    auto line = [&](std::string_view text) {
         ++number;
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
         if (text.empty() || text[0] == '#')
-            return std::nullopt;
+            return true;
         if (text[0] == 'l' && text.substr(0, kLevelLine.size()) == kLevelLine) {
-            level = levelNumber(text.substr(kLevelLine.size()));
-            if (!level)
-                return FileError{name_,
-                                 "line " + std::to_string(number) + ": a level is a number from 0 to 254"};
-            if (levels.insert(*level).second && levels.size() > kMostLevels)
-                return FileError{name_, "it holds more than " + std::to_string(kMostLevels) + " levels"};
-            return std::nullopt;
+            const std::optional<int> read = levelNumber(text.substr(kLevelLine.size()));
+            if (!read)
+                fault = FileError{name_,
+                                  "line " + std::to_string(number) + ": a level is a number from 0 to 254"};
+            else if (levels.insert(level = *read).second && levels.size() > kMostLevels)
+                fault = FileError{name_, "it holds more than " + std::to_string(kMostLevels) + " levels"};
+            return !fault;
         }
-        if (!level)
-            return FileError{name_,
-                             "line " + std::to_string(number) + ": a word before the first \"level\" line"};
-        take(text, static_cast<std::uint8_t>(*level));
-        return std::nullopt;
+        if (level < 0) {
+            fault = FileError{name_,
+                              "line " + std::to_string(number) + ": a word before the first \"level\" line"};
+            return false;
+        }
+        take(text, static_cast<std::uint8_t>(level));
+        return true;
     };
     switch (source_) {
     case Source::None:
-        return std::nullopt;
+        break;
     case Source::File:
-        return eachLineOfFile(name_, line);
+        if (auto error = eachLineOfFile(name_, line))
+            return error;
+        break;
     case Source::Content:
-        return eachLineOf(content_, line);
+        eachLineOf(content_, line);
+        break;
     }
-    return std::nullopt;
+    return fault;
 }
 
 std::optional<FileError> Commonness::load(const std::string& path) {
