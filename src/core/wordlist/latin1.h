@@ -10,6 +10,12 @@ constexpr char32_t toLower(char32_t c) {
     return c;
 }
 
+// A letter of Latin-1 in either case: A-Z, a-z and À-ÿ but for × and ÷.
+constexpr bool isLetter(char32_t c) {
+    const char32_t lower = toLower(c);
+    return (lower >= U'a' && lower <= U'z') || (lower >= 0xDF && lower <= 0xFF && lower != 0xF7);
+}
+
 namespace detail {
 struct LowerTable {
     unsigned char lower[256] = {};

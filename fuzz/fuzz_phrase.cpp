@@ -1,0 +1,168 @@
+// The phrase search against every multiset tried by the plain rules, on small
+// phrases and lists of a few letters: the same results, each once, in rank
+// order (or by number of words in list order); grouped lines stand for
+// exactly those results; counting, the limit and the least ranking memory
+// agree.
+
+#include "core/search/commonness.h"
+#include "core/search/phrase_search.h"
+#include "core/wordlist/record_reader.h"
+#include "fuzz_input.h"
+#include "phrase_reference.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+namespace {
+
+using reference::Result;
+
+// Lines as their words' entries; a grouped word has several.
+class Lines : public tovrel::FoundSink {
+public:
+    bool add(const tovrel::FoundWord* words, std::size_t count) override {
+        std::vector<std::vector<std::string>> line;
+        for (std::size_t i = 0; i < count; ++i)
+            line.emplace_back(words[i].entries, words[i].entries + words[i].count);
+        lines.push_back(line);
+        return true;
+    }
+    std::vector<std::vector<std::vector<std::string>>> lines;
+};
+
+// The results a line stands for: an entry from each word's alternatives,
+// where two words list the same alternatives, as a multiset.
+std::vector<Result> resultsOf(const std::vector<std::vector<std::string>>& line) {
+    std::vector<Result> results{{}};
+    std::vector<std::size_t> last{};
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        std::vector<Result> longer;
+        std::vector<std::size_t> longerLast;
+        for (std::size_t r = 0; r < results.size(); ++r) {
+            const std::size_t from = i > 0 && line[i] == line[i - 1] ? last[r] : 0;
+            for (std::size_t a = from; a < line[i].size(); ++a) {
+                longer.push_back(results[r]);
+                longer.back().push_back(line[i][a]);
+                longerLast.push_back(a);
+            }
+        }
+        results = longer;
+        last = longerLast;
+    }
+    for (Result& result : results)
+        std::sort(result.begin(), result.end());
+    return results;
+}
+
+// A small alphabet, so that phrases and entries share letters: capitals, an
+// accented letter, blanks, a hyphen and delimiters among them.
+constexpr char kListBytes[] = "aetsnoAET\xE9\xC9- ,\n\n";
+constexpr char32_t kPhraseLetters[] = U"aetsnoAE\u00E9\u00C9 ";
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    tovrel::PhraseOptions options;
+    const std::uint8_t shape = input.ConsumeIntegral<std::uint8_t>();
+    options.maxWords = 1 + shape % 4;
+    options.minLength = shape / 4 % 3;
+    options.noCapitals = shape & 0x40;
+    options.group = shape & 0x80;
+    const std::uint8_t more = input.ConsumeIntegral<std::uint8_t>();
+    options.order = more & 1 ? tovrel::PhraseOptions::Order::List : tovrel::PhraseOptions::Order::Ranked;
+
+    for (const char c : input.ConsumeRandomLengthString(12)) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        options.phrase += byte >= 0xF8
+                              ? fuzzing::typedWord(std::string(1, c))[0]
+                              : kPhraseLetters[byte % (sizeof kPhraseLetters / sizeof(char32_t) - 1)];
+    }
+    const std::string picks = input.ConsumeRandomLengthString(8);
+    std::string list;
+    for (const char c : input.ConsumeRemainingBytesAsString())
+        list += kListBytes[static_cast<unsigned char>(c) % (sizeof kListBytes - 1)];
+    const std::vector<std::string> records = reference::records(list);
+
+    // Included and excluded words and the levels of the list's words, picked by the bytes of `picks`.
+    std::vector<std::string> included, excluded;
+    std::map<std::string, int> levels;
+    std::string commonnessText;
+    for (std::size_t i = 0; i < picks.size() && !records.empty(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(picks[i]);
+        const std::string& record = records[byte % records.size()];
+        if (byte >= 0xF0)
+            included.push_back(record);
+        else if (byte >= 0xE0)
+            excluded.push_back(record);
+        else if (!record.empty() && !levels.count(record)) {
+            levels[record] = byte % 4 * 10;
+            commonnessText += "level " + std::to_string(levels[record]) + "\n" + record + "\n";
+        }
+    }
+    for (const std::string& word : included)
+        options.include.push_back(reference::asRead(word));
+    for (const std::string& word : excluded)
+        options.exclude.push_back(reference::asRead(word));
+    tovrel::Commonness commonness;
+    commonness.load(commonnessText, "levels");
+
+    auto run = [&](const tovrel::PhraseOptions& with, tovrel::FoundSink* sink) {
+        tovrel::RecordReader reader(list);
+        return tovrel::findPhrases(with, reader, &commonness, sink);
+    };
+    Lines found;
+    const tovrel::FindOutcome outcome = run(options, &found);
+
+    std::u32string typed;
+    bool refused = false;
+    for (const char32_t c : options.phrase) {
+        if (c == U' ')
+            continue;
+        refused |= !reference::isLetter(c);
+        typed += reference::lower(c);
+    }
+    if (refused || typed.empty()) {
+        fuzzing::require(outcome.status == tovrel::FindOutcome::Status::BadInput, "refused");
+        return 0;
+    }
+    fuzzing::require(outcome.status == tovrel::FindOutcome::Status::Done, "searched");
+
+    const std::vector<Result> expected =
+        reference::phraseResults(reference::counted(typed), records, options.maxWords, options.minLength,
+                                 options.noCapitals, included, excluded);
+    std::vector<Result> got;
+    std::vector<int> previous;
+    for (const auto& line : found.lines) {
+        const std::vector<Result> results = resultsOf(line);
+        std::vector<int> key = reference::rank(results.front(), levels);
+        for (const Result& result : results) {
+            got.push_back(result);
+            key = std::min(key, reference::rank(result, levels));
+        }
+        if (options.order == tovrel::PhraseOptions::Order::List)
+            key.resize(1); // by number of words only
+        fuzzing::require(previous <= key, "in order");
+        previous = key;
+    }
+    std::sort(got.begin(), got.end());
+    fuzzing::require(got == expected, "the results of the plain rules, each once");
+    fuzzing::require(outcome.count == found.lines.size(), "count with the lines");
+    fuzzing::require(run(options, nullptr).count == found.lines.size(), "count only");
+
+    tovrel::PhraseOptions least = options;
+    least.rankingBudget = 1;
+    Lines leastFound;
+    run(least, &leastFound);
+    fuzzing::require(leastFound.lines == found.lines, "the same with the least ranking memory");
+
+    tovrel::PhraseOptions limited = options;
+    limited.limit = 1 + more / 2 % 8;
+    Lines limitedFound;
+    const tovrel::FindOutcome limitedOutcome = run(limited, &limitedFound);
+    const std::size_t shown = std::min<std::size_t>(limited.limit, found.lines.size());
+    fuzzing::require(
+        limitedOutcome.count == shown && limitedFound.lines.size() == shown &&
+            std::equal(limitedFound.lines.begin(), limitedFound.lines.end(), found.lines.begin()),
+        "the first lines up to the limit");
+    return 0;
+}

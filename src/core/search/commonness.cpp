@@ -1,0 +1,222 @@
+#include "core/search/commonness.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tovrel {
+namespace {
+
+constexpr std::string_view kLevelLine = "level ";
+constexpr std::size_t kBlock = std::size_t{1} << 14;
+
+// Eight bytes at a time: every line of the file is hashed in a search, and
+// words are short.
+std::size_t hashOf(std::string_view word) {
+    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ word.size();
+    const char* bytes = word.data();
+    for (std::size_t left = word.size(); left > 0;) {
+        std::uint64_t chunk = 0;
+        const std::size_t taken = std::min<std::size_t>(left, 8);
+        std::memcpy(&chunk, bytes, taken);
+        hash = (hash ^ chunk) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
+        bytes += taken;
+        left -= taken;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+std::optional<int> levelNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 3)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value >= Commonness::kUnknown)
+        return std::nullopt;
+    return value;
+}
+
+// Hands each line of the file at `path` (without its line end) to `line`, a
+// block at a time, until it returns false.
+template <typename Line> std::optional<FileError> eachLineOfFile(const std::string& path, Line&& line) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fileErrorFromErrno(path, errno);
+    std::optional<FileError> error;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode))
+        error = FileError{path, "it is a folder, not a file"};
+    std::string pending; // a line that runs over the end of a block
+    std::vector<char> block(kBlock);
+    bool going = true;
+    while (!error && going) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            error = fileErrorFromErrno(path, errno);
+        if (got <= 0)
+            break;
+        const char* at = block.data();
+        const char* const end = at + got;
+        for (const char* lineEnd;
+             going && (lineEnd = static_cast<const char*>(std::memchr(at, '\n', end - at)));
+             at = lineEnd + 1) {
+            if (pending.empty()) {
+                going = line(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
+            } else {
+                pending.append(at, lineEnd);
+                going = line(pending);
+                pending.clear();
+            }
+        }
+        pending.append(at, end);
+    }
+    if (!error && going && !pending.empty())
+        line(pending);
+    ::close(fd);
+    return error;
+}
+
+template <typename Line> void eachLineOf(std::string_view content, Line&& line) {
+    bool going = true;
+    while (!content.empty() && going) {
+        const std::size_t end = std::min(content.find('\n'), content.size());
+        going = line(content.substr(0, end));
+        content.remove_prefix(std::min(end + 1, content.size()));
+    }
+}
+
+} // namespace
+
+// Hands each word of the file with its level to `take`; the first fault of
+// form ends the pass with an error naming the line.
+template <typename Take> std::optional<FileError> Commonness::eachWord(Take&& take) const {
+    int level = -1;
+    std::set<int> levels;
+    std::size_t number = 0;
+    std::optional<FileError> fault;
+    auto line = [&](std::string_view text) {
+        ++number;
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+        if (text.empty() || text[0] == '#')
+            return true;
+        if (text[0] == 'l' && text.substr(0, kLevelLine.size()) == kLevelLine) {
+            const std::optional<int> read = levelNumber(text.substr(kLevelLine.size()));
+            if (!read)
+                fault = FileError{name_,
+                                  "line " + std::to_string(number) + ": a level is a number from 0 to 254"};
+            else if (levels.insert(level = *read).second && levels.size() > kMostLevels)
+                fault = FileError{name_, "it holds more than " + std::to_string(kMostLevels) + " levels"};
+            return !fault;
+        }
+        if (level < 0) {
+            fault = FileError{name_,
+                              "line " + std::to_string(number) + ": a word before the first \"level\" line"};
+            return false;
+        }
+        take(text, static_cast<std::uint8_t>(level));
+        return true;
+    };
+    switch (source_) {
+    case Source::None:
+        break;
+    case Source::File:
+        if (auto error = eachLineOfFile(name_, line))
+            return error;
+        break;
+    case Source::Content:
+        eachLineOf(content_, line);
+        break;
+    }
+    return fault;
+}
+
+std::optional<FileError> Commonness::load(const std::string& path) {
+    *this = Commonness();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fileErrorFromErrno(path, errno);
+    struct stat status {};
+    const bool folder = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+    ::close(fd);
+    if (folder)
+        return FileError{path, "it is a folder, not a file"};
+    source_ = Source::File;
+    name_ = path;
+    return std::nullopt;
+}
+
+void Commonness::load(std::string content, const std::string& name) {
+    source_ = Source::Content;
+    name_ = name;
+    content_ = std::move(content);
+}
+
+std::optional<FileError> Commonness::levels(const std::vector<std::string_view>& words,
+                                            std::vector<std::uint8_t>& levels) const {
+    levels.assign(words.size(), kUnknown);
+    if (source_ == Source::None || words.empty())
+        return std::nullopt;
+    // The words asked for, by open addressing, each slot with its word's hash
+    // so that most probes compare no text; a word asked twice shares a slot.
+    struct Slot {
+        std::uint32_t hash; // the low bits of the word's hash
+        std::uint32_t word; // 1 + the first index of the word, 0 when free
+    };
+    std::size_t capacity = 16;
+    while (capacity < 2 * words.size())
+        capacity *= 2;
+    std::vector<Slot> slots(capacity, Slot{0, 0});
+    auto slotOf = [&](std::string_view word) -> Slot& {
+        const std::size_t hash = hashOf(word);
+        std::size_t at = hash & (capacity - 1);
+        while (slots[at].word != 0 &&
+               (slots[at].hash != static_cast<std::uint32_t>(hash) || words[slots[at].word - 1] != word))
+            at = (at + 1) & (capacity - 1);
+        slots[at].hash = static_cast<std::uint32_t>(hash);
+        return slots[at];
+    };
+    // Most lines of the file are no word asked for by their length or first
+    // letter alone, which is quicker to tell than their hash.
+    std::uint64_t lengths = 0; // bit n for a word of n bytes, the last bit for any longer one
+    std::array<bool, 256> firsts{};
+    for (std::uint32_t i = 0; i < words.size(); ++i) {
+        Slot& slot = slotOf(words[i]);
+        if (slot.word == 0)
+            slot.word = i + 1;
+        lengths |= std::uint64_t{1} << std::min<std::size_t>(words[i].size(), 63);
+        if (!words[i].empty())
+            firsts[static_cast<unsigned char>(words[i][0])] = true;
+    }
+    auto error = eachWord([&](std::string_view word, std::uint8_t level) {
+        if (!(lengths >> std::min<std::size_t>(word.size(), 63) & 1) ||
+            !firsts[static_cast<unsigned char>(word[0])])
+            return;
+        const std::size_t hash = hashOf(word);
+        for (std::size_t at = hash & (capacity - 1); slots[at].word != 0; at = (at + 1) & (capacity - 1))
+            if (slots[at].hash == static_cast<std::uint32_t>(hash) && words[slots[at].word - 1] == word) {
+                std::uint8_t& known = levels[slots[at].word - 1];
+                known = std::min(known, level);
+                return;
+            }
+    });
+    if (error)
+        return error;
+    for (std::uint32_t i = 0; i < words.size(); ++i) // the same word asked again
+        levels[i] = levels[slotOf(words[i]).word - 1];
+    return std::nullopt;
+}
+
+} // namespace tovrel

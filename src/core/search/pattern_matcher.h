@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/search/letter_map.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovrel {
+
+// A crossword pattern: "?" or "." stands for any one letter (an accented one
+// too), "*" for any run of letters (also none), every other letter for itself
+// in either case; the whole entry must fit. An entry is matched by its letters
+// alone: an apostrophe, a hyphen or a blank in it is skipped, as in a grid.
+class PatternMatcher {
+public:
+    // The matcher for a typed pattern (blanks ignored), or the one line that
+    // says why it is refused: it is empty, it holds a character that is no
+    // letter or wildcard, or it is only "*", which every word fits.
+    struct Made;
+    static Made make(std::u32string_view pattern);
+
+    bool matches(std::string_view entry) const;
+
+private:
+    static constexpr std::uint8_t kAny = 0xFD; // no letter of an alphabet has this code
+
+    explicit PatternMatcher(const std::u32string& letters);
+    // Whether the letters from `letters` on start with `part`.
+    static bool fits(const std::vector<std::uint8_t>& part, const std::uint8_t* letters);
+    // Whether the entry's last letters are those of the last part: a quick
+    // test on its bytes that most entries fail, for patterns like "*ology".
+    bool endsLikeLastPart(std::string_view entry) const;
+
+    LetterMap letters_;
+    // The pattern split at its stars: the first part must start the entry and
+    // the last end it; a part is the codes of its letters, kAny for "?".
+    std::vector<std::vector<std::uint8_t>> parts_;
+    bool starred_ = false;
+    std::size_t fewestLetters_ = 0;
+    mutable std::vector<std::uint8_t> entry_; // the entry's letters, kept to save allocating for each
+};
+
+struct PatternMatcher::Made {
+    std::optional<PatternMatcher> matcher;
+    std::string refusal;
+};
+
+} // namespace tovrel

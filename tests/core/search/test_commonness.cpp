@@ -1,0 +1,134 @@
+#include "core/search/commonness.h"
+#include "support/scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+using Levels = std::vector<std::uint8_t>;
+constexpr std::uint8_t kUnknown = tovrel::Commonness::kUnknown;
+
+Levels levelsOf(const tovrel::Commonness& commonness, std::vector<std::string_view> words) {
+    Levels levels;
+    EXPECT_FALSE(commonness.levels(words, levels));
+    return levels;
+}
+
+struct FileCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string_view> words;
+    Levels levels;
+};
+
+void PrintTo(const FileCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const FileCase kFiles[] = {
+    {"levels_in_rising_order", "level 10\nplease\nlevel 35\nelapse\n", {"please", "elapse"}, {10, 35}},
+    {"unknown_word_is_rarest", "level 10\nplease\n", {"sapele"}, {kUnknown}},
+    {"case_counts", "level 35\ncolt\nlevel 50\nColt\n", {"Colt", "colt", "COLT"}, {50, 35, kUnknown}},
+    {"listed_twice_the_commoner_counts", "level 70\nat\nlevel 10\nat\n", {"at"}, {10}},
+    {"word_asked_twice", "level 20\nact\n", {"act", "act"}, {20, 20}},
+    {"comments_and_empty_lines",
+     "# levels\n\nlevel 10\n# at is common\nat\n\n",
+     {"at", "# at is common"},
+     {10, kUnknown}},
+    {"carriage_returns", "level 10\r\nat\r\n", {"at"}, {10}},
+    {"no_final_line_end", "level 10\nat", {"at"}, {10}},
+    {"latin1_word",
+     "level 50\nn\xE9"
+     "e\n",
+     {"n\xE9"
+      "e"},
+     {50}},
+    {"word_like_a_level_line", "level 10\nlevel\nlevels\n", {"level", "levels"}, {10, 10}},
+    {"empty_file", "", {"at"}, {kUnknown}},
+};
+
+class CommonnessFiles : public testing::TestWithParam<FileCase> {};
+
+TEST_P(CommonnessFiles, GiveEachWordItsLevel) {
+    tovrel::Commonness commonness;
+    commonness.load(GetParam().content, "fixture");
+    EXPECT_EQ(levelsOf(commonness, GetParam().words), GetParam().levels);
+}
+
+// Read from a file in blocks, a line across two blocks included.
+TEST_P(CommonnessFiles, ReadAlikeFromAFile) {
+    ScratchFolder folder;
+    std::string content = GetParam().content;
+    content.insert(0, std::string(70000, '#') + "\n");
+    tovrel::Commonness commonness;
+    ASSERT_FALSE(commonness.load(folder.write("commonness.txt", content)));
+    EXPECT_EQ(levelsOf(commonness, GetParam().words), GetParam().levels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CommonnessFiles, testing::ValuesIn(kFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct Fault {
+    const char* name;
+    std::string content;
+    std::string reason;
+};
+
+void PrintTo(const Fault& c, std::ostream* out) {
+    *out << c.name;
+}
+
+std::string manyLevels() {
+    std::string content;
+    for (int level = 0; level <= 32; ++level)
+        content += "level " + std::to_string(level) + "\nw" + std::to_string(level) + "\n";
+    return content;
+}
+
+const Fault kFaults[] = {
+    {"word_before_any_level", "# top\nat\nlevel 10\n",
+     "fixture: line 2: a word before the first \"level\" line"},
+    {"level_not_a_number", "level ten\nat\n", "fixture: line 1: a level is a number from 0 to 254"},
+    {"level_too_high", "level 255\nat\n", "fixture: line 1: a level is a number from 0 to 254"},
+    {"level_without_number", "level \nat\n", "fixture: line 1: a level is a number from 0 to 254"},
+    {"more_than_32_levels", manyLevels(), "fixture: it holds more than 32 levels"},
+};
+
+class CommonnessFaults : public testing::TestWithParam<Fault> {};
+
+TEST_P(CommonnessFaults, AreNamedWhenLevelsAreAskedFor) {
+    tovrel::Commonness commonness;
+    commonness.load(GetParam().content, "fixture");
+    Levels levels;
+    const std::optional<tovrel::FileError> error = commonness.levels({"at"}, levels);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, CommonnessFaults, testing::ValuesIn(kFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommonnessFile, MissingOrAFolderIsNamed) {
+    ScratchFolder folder;
+    tovrel::Commonness commonness;
+    std::optional<tovrel::FileError> error = commonness.load(folder.file("none.txt"));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), folder.file("none.txt") + ": No such file or directory");
+    ::mkdir(folder.file("dir").c_str(), 0755);
+    error = commonness.load(folder.file("dir"));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), folder.file("dir") + ": it is a folder, not a file");
+}
+
+TEST(CommonnessFile, ShippedFileKnowsEveryWordOfTheList) {
+    tovrel::Commonness commonness;
+    ASSERT_FALSE(commonness.load(TOVREL_COMMONNESS));
+    EXPECT_EQ(levelsOf(commonness, {"please", "elapse", "sapele", "colt", "Colt", "Tovrel"}),
+              (Levels{10, 35, 70, 35, 50, kUnknown}));
+}
+
+} // namespace
