@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -120,30 +121,61 @@ std::optional<AppendError> checkAppendable(std::u32string_view word) {
     return std::nullopt;
 }
 
+// Opens the file for appending and takes its lock, so that the look at its end
+// and the write that follows it are one step for every instance of the
+// program: two of them adding at the same moment would otherwise both see the
+// same end (or a record half written) and the mend of one would break the
+// record of the other. A file removed by another instance while waiting for
+// the lock (it had made the file and failed to write) is opened anew.
+// Gives the descriptor, or -1 with errno set.
+int openLocked(const std::string& path, bool& created) {
+    for (;;) {
+        struct stat before {};
+        created = ::stat(path.c_str(), &before) != 0;
+        const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return -1;
+        int locked;
+        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        struct stat opened {};
+        struct stat now {};
+        // A device or a pipe in the list's place takes no lock; it is written as it is.
+        if (locked != 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+            return fd;
+        if (::stat(path.c_str(), &now) == 0 && now.st_dev == opened.st_dev && now.st_ino == opened.st_ino)
+            return fd;
+        ::close(fd);
+    }
+}
+
 std::optional<AppendError> appendRecord(const std::string& path, std::u32string_view word) {
     if (auto refused = checkAppendable(word))
         return refused;
 
-    struct stat before {};
-    const bool existed = ::stat(path.c_str(), &before) == 0;
-    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    bool created = false;
+    const int fd = openLocked(path, created);
     if (fd < 0)
         return fileFailure(path, errno);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        const int error = errno;
+    // Takes back what this call did, the lock still held: the file as it was,
+    // or none when this call made it.
+    const auto fail = [&](int error, const struct stat* status) {
+        if (status && S_ISREG(status->st_mode)) {
+            if (created && status->st_size == 0)
+                ::unlink(path.c_str());
+            else
+                (void)::ftruncate(fd, status->st_size);
+        }
         ::close(fd);
         return fileFailure(path, error);
-    }
+    };
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return fail(errno, nullptr);
 
     const std::optional<std::string_view> lead = leadIn(fd, status);
-    if (!lead) {
-        const int error = errno;
-        ::close(fd);
-        if (!existed)
-            ::unlink(path.c_str());
-        return fileFailure(path, error);
-    }
+    if (!lead)
+        return fail(errno, &status);
     std::string record;
     record.reserve(word.size() + 6);
     record += *lead;
@@ -152,16 +184,8 @@ std::optional<AppendError> appendRecord(const std::string& path, std::u32string_
         record += static_cast<char>(static_cast<unsigned char>(c));
     record += "\"\r\n";
 
-    if (!writeAll(fd, record)) {
-        const int error = errno;
-        // Take back a partial write so that the list stays as it was.
-        if (S_ISREG(status.st_mode))
-            (void)::ftruncate(fd, status.st_size);
-        ::close(fd);
-        if (!existed)
-            ::unlink(path.c_str());
-        return fileFailure(path, error);
-    }
+    if (!writeAll(fd, record))
+        return fail(errno, &status);
     if (::close(fd) != 0)
         return fileFailure(path, errno);
     return std::nullopt;
