@@ -262,7 +262,8 @@ try:
 
     splash = wait_for(10, lambda: window("afSplash") if not window("formain") else None)
     if splash is None:
-        fail("no splash window was shown before the main window")
+        shown = ", ".join(f'{each.getRoleName()} "{each.name}"' for each in shown_windows())
+        fail(f"no splash window was shown before the main window (shown: {shown or 'nothing'})")
     x, y, width, height = extents(splash)
     check(f"the splash window is shown first ({width}x{height}, a 618x277 panel in its border)",
           618 <= width <= 640 and 277 <= height <= 300)
