@@ -12,6 +12,7 @@ namespace {
 class PlainWidgetAccessible : public QAccessibleWidget {
 public:
     explicit PlainWidgetAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+    ~PlainWidgetAccessible() override = default;
 
     QAccessible::Role role() const override {
         if (!widget()->isWindow())
@@ -25,7 +26,15 @@ public:
 QAccessibleInterface* makeWindowInterface(const QString& className, QObject* object) {
     if (className != QLatin1String("QWidget") || !object || !object->isWidgetType())
         return nullptr;
-    return new PlainWidgetAccessible(static_cast<QWidget*>(object));
+    auto* accessible = new PlainWidgetAccessible(static_cast<QWidget*>(object));
+    // None for a widget that is being destroyed, as Qt does: by then it has
+    // told Qt's cache of its end, so an interface made now would outlive it
+    // there. Any widget is asked for as QWidget once its own destructor ran.
+    if (!accessible->isValid()) {
+        delete accessible;
+        return nullptr;
+    }
+    return accessible;
 }
 
 QWidget* controlNamed(const BuiltControls& built, const char* name) {
