@@ -20,39 +20,35 @@ from gi.repository import Atspi, GLib
 MAIN_TITLE = "TOVREL -- BY VELMIRA TUNHOLD"
 BOX_TITLE = "Tovrel 2 By Velmira Tunhold"
 NEW_WORD = "zyxwvut"
+COUNT_LABEL = "Number Of Results Found :  "
+ANAGRAM_MESSAGE = ("Anagrams (Jumbled Words - A word or phrase spelled by rearranging the letters of another "
+                   "word or phrase). For e.g rdsow = words, sword")
 
 
-def is_editable(control):
-    return control.getState().contains(pyatspi.STATE_EDITABLE)
-
-
-def is_read_only(control):
-    return control.getState().contains(pyatspi.STATE_READ_ONLY)
-
-
-def follows(name):
-    """Tells the control that comes right after the one named `name` among its siblings."""
+def labelled_by(name):
+    """Tells the control whose label, as the accessibility bus relates them, is named `name`: the
+    count's own name is the number it shows."""
 
     def test(control):
-        index = control.getIndexInParent()
-        return index > 0 and control.parent.getChildAtIndex(index - 1).name == name
+        return any(relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                   and relation.getTarget(0).name == name for relation in control.getRelationSet())
 
     return test
 
 
-# How the test finds each window and control: by its role and its accessible name or, for those
-# with no name of their own yet, a test that tells it from the others of its role.
+# How the test finds each window and control: by its role and its accessible name, or for the
+# count by the name of the label that describes it.
 CONTROLS = {
     "afSplash": (pyatspi.ROLE_FRAME, ""),
     "formain": (pyatspi.ROLE_FRAME, MAIN_TITLE),
-    "Form1": (pyatspi.ROLE_FILLER, "Example - Tovrel 2 By Velmira Tunhold"),
-    "Form2": (pyatspi.ROLE_FILLER, "HELP --- Tovrel 2 By Velmira Tunhold"),
-    "frmAbout": (pyatspi.ROLE_FILLER, "Velmira Tunhold -- PARISHRAMENA HI SIDYANTI KARYANI NA MANORATHE"),
+    "Form1": (pyatspi.ROLE_FRAME, "Example - Tovrel 2 By Velmira Tunhold"),
+    "Form2": (pyatspi.ROLE_FRAME, "HELP --- Tovrel 2 By Velmira Tunhold"),
+    "frmAbout": (pyatspi.ROLE_DIALOG, "Velmira Tunhold -- PARISHRAMENA HI SIDYANTI KARYANI NA MANORATHE"),
     "message box": (pyatspi.ROLE_ALERT, BOX_TITLE),
     "OK": (pyatspi.ROLE_PUSH_BUTTON, "OK"),
-    "Text2": (pyatspi.ROLE_TEXT, is_editable),
-    "Text1": (pyatspi.ROLE_TEXT, is_read_only),
-    "Label4": (pyatspi.ROLE_LABEL, follows("Number Of Results Found :  ")),
+    "Text2": (pyatspi.ROLE_TEXT, "Please Enter your Word Below"),
+    "Text1": (pyatspi.ROLE_TEXT, "Results"),
+    "Label4": (pyatspi.ROLE_LABEL, labelled_by(COUNT_LABEL)),
     "Command1": (pyatspi.ROLE_PUSH_BUTTON, "!! Click to get Anagrams !!"),
     "Command2": (pyatspi.ROLE_PUSH_BUTTON, "!! Game !!"),
     "Command3": (pyatspi.ROLE_PUSH_BUTTON, "!! Example !!"),
@@ -145,11 +141,13 @@ def text_of(control):
     return control.queryText().getText(0, -1)
 
 
-def name_of(control):
-    return control.name
+def count_of(control):
+    """The number the count shows, which is its name; while it shows none, Qt names it after its
+    label instead."""
+    return "" if control.name == COUNT_LABEL else control.name
 
 
-def shown(control, expected, read=name_of):
+def shown(control, expected, read=count_of):
     """What `control` shows once it shows `expected`, or after 10 s if it never does."""
     wait_for(10, lambda: read(control) == expected)
     return read(control)
@@ -189,6 +187,23 @@ def type_keys(text):
 
 def press_enter():
     pyatspi.Registry.generateKeyboardEvent(0xFF0D, None, pyatspi.KEY_SYM)
+
+
+def press_alt(letter):
+    """Alt with a letter: the access key of a menu item."""
+    alt = 1 << Atspi.ModifierType.ALT
+    pyatspi.Registry.generateKeyboardEvent(alt, None, Atspi.KeySynthType.LOCKMODIFIERS)
+    try:
+        pyatspi.Registry.generateKeyboardEvent(ord(letter), None, pyatspi.KEY_SYM)
+    finally:
+        pyatspi.Registry.generateKeyboardEvent(alt, None, Atspi.KeySynthType.UNLOCKMODIFIERS)
+
+
+def check_named(what, window):
+    """Checks that every control of `window` that takes the focus has a name."""
+    unnamed = [control.getRoleName() for control in pyatspi.findAllDescendants(
+        window, lambda control: control.getState().contains(pyatspi.STATE_FOCUSABLE) and not control.name)]
+    check(f"every control of {what} that takes the focus has a name (unnamed: {unnamed})", not unnamed)
 
 
 def scramble(word):
@@ -281,6 +296,7 @@ try:
     check(f"the splash closes and hands over to the main window after {hand_over:.2f} s (11 ticks of 150 ms)",
           hand_over >= 1.55)
 
+    check_named("the main window", main)
     Text2, Text1, Label4 = find(main, "Text2"), find(main, "Text1"), find(main, "Label4")
     count = shown(Label4, "0")
     check(f"Label4 shows 0 at start (shows \"{count}\")", count == "0")
@@ -345,12 +361,23 @@ try:
     count = shown(Label4, "1")
     check(f"Label4 shows 1 after that search (shows \"{count}\")", count == "1")
 
-    press(find(main, "Command3"))
-    check("\"!! Example !!\" opens the Example window", wait_for(10, lambda: window("Form1")))
-    press(find(main, "Command8"))
-    check("\"!! HELP !!\" opens the Help window", wait_for(10, lambda: window("Form2")))
-    press(find(main, "About"))
-    check("the menu item About opens the About window", wait_for(10, lambda: window("frmAbout")))
+    focus(Text2)
+    press_alt("w")
+    alert = wait_for(10, lambda: window("message box"))
+    check(f"Alt+W shows an alert titled \"{BOX_TITLE}\" that says what an anagram is",
+          alert and alert.description == ANAGRAM_MESSAGE)
+    check_named("the alert", alert)
+    press(find(alert, "OK"))
+    check("OK closes the alert", wait_for(10, lambda: not window("message box")))
+
+    for command, key, what, kind in [("Command3", "Form1", "the Example window", "frame"),
+                                     ("Command8", "Form2", "the Help window", "frame"),
+                                     ("About", "frmAbout", "the About window", "dialog")]:
+        control = find(main, command)
+        press(control)
+        opened = wait_for(10, lambda: window(key))
+        check(f"\"{control.name}\" opens {what}, a {kind} named by its title", opened)
+        check_named(what, opened)
 
     press(find(main, "Command4"))
     try:

@@ -215,3 +215,23 @@ const QMetaObject& controlClass(ControlKind kind) {
     }
     return QWidget::staticMetaObject;
 }
+
+bool takesFocus(const ControlDefinition& row) {
+    if (row.tabIndex == kNoTabStop)
+        return false;
+    switch (row.kind) {
+    case ControlKind::TextBox:
+    case ControlKind::TextArea:
+    case ControlKind::ResultsBox:
+    case ControlKind::Button:
+    case ControlKind::OptionButton:
+    case ControlKind::PictureBox:
+        return true;
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::Image:
+    case ControlKind::Shape:
+        return false;
+    }
+    return false;
+}

@@ -14,3 +14,6 @@ BuiltControls buildControls(QWidget& clientArea, const ControlTable& controls);
 
 // The class of the control made for a row of the kind.
 const QMetaObject& controlClass(ControlKind kind);
+
+// Whether the control made for the row takes the focus, by the Tab key or a click.
+bool takesFocus(const ControlDefinition& row);

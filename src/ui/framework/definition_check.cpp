@@ -66,6 +66,45 @@ void checkMenuLevels(const MenuTable& menus, QStringList& problems) {
     }
 }
 
+// A button or an option is named by its caption, without the marks of its access key.
+bool namedByCaption(const ControlDefinition& row) {
+    return (row.kind == ControlKind::Button || row.kind == ControlKind::OptionButton) &&
+           !QString::fromLatin1(row.caption).remove(QLatin1Char('&')).isEmpty();
+}
+
+void checkAccessibleNames(const WindowDefinition& definition, QStringList& problems) {
+    std::map<std::string_view, ControlKind> kinds;
+    for (const ControlDefinition& row : definition.controls)
+        kinds.emplace(row.name, row.kind);
+    std::set<std::string_view> named;
+    // Each control has one label or name at most, of a control the window has.
+    const auto nameOnce = [&](const char* control, const QString& unknown) {
+        if (!kinds.count(control))
+            problems << unknown;
+        else if (!named.insert(control).second)
+            problems << QStringLiteral("%1 has two labels or names").arg(name(control));
+    };
+    for (const LabelDefinition& row : definition.labels) {
+        const auto label = kinds.find(row.label);
+        if (label == kinds.end() || label->second != ControlKind::Label)
+            problems << QStringLiteral("%1 describes %2 but is no label of the window")
+                            .arg(name(row.label), name(row.control));
+        nameOnce(row.control, QStringLiteral("the label %1 describes %2, which is no control of the window")
+                                  .arg(name(row.label), name(row.control)));
+    }
+    for (const AccessibleNameDefinition& row : definition.accessibleNames) {
+        if (!*row.name)
+            problems << QStringLiteral("the name of %1 is empty").arg(name(row.control));
+        nameOnce(row.control,
+                 QStringLiteral("the name for %1 names no control of the window").arg(name(row.control)));
+    }
+    for (const ControlDefinition& row : definition.controls)
+        if (takesFocus(row) && !namedByCaption(row) && !named.count(row.name))
+            problems << QStringLiteral(
+                            "%1 takes the focus but has no caption, label or name for screen readers")
+                            .arg(name(row.name));
+}
+
 } // namespace
 
 QStringList definitionProblems(const WindowDefinition& definition, const ControlBindings& bindings) {
@@ -74,6 +113,7 @@ QStringList definitionProblems(const WindowDefinition& definition, const Control
     checkContainers(definition.controls, problems);
     checkToolTips(definition, problems);
     checkMenuLevels(definition.menus, problems);
+    checkAccessibleNames(definition, problems);
 
     std::set<std::string_view> bound;
     std::map<const void*, const char*> members;

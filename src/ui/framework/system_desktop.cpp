@@ -17,6 +17,8 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBo
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(window.caption), text, buttons, parent);
     box.setObjectName(QString::fromLatin1(window.name));
     box.setTextFormat(Qt::PlainText);
+    // Screen readers find the message on the alert itself, not only in its label.
+    box.setAccessibleDescription(text);
     box.setDefaultButton(QMessageBox::Ok);
     if (buttons & QMessageBox::Cancel)
         box.setEscapeButton(QMessageBox::Cancel);

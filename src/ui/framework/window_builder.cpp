@@ -1,5 +1,6 @@
 #include "ui/framework/window_builder.h"
 
+#include "ui/framework/accessibility.h"
 #include "ui/framework/control_builder.h"
 #include "ui/framework/definition_check.h"
 #include "ui/framework/menu_builder.h"
@@ -41,6 +42,7 @@ WindowSurface& buildWindow(QWidget& window, const WindowDefinition& definition,
                            const ControlBindings& bindings) {
     const WindowProperties& properties = definition.window;
     QStringList problems = definitionProblems(definition, bindings);
+    registerWindowAccessible();
     window.setObjectName(QString::fromLatin1(properties.name));
     window.setWindowTitle(QString::fromLatin1(properties.caption));
 
@@ -48,6 +50,7 @@ WindowSurface& buildWindow(QWidget& window, const WindowDefinition& definition,
     surface.setLines(definition.lines);
     BuiltControls built = buildControls(surface, definition.controls);
     applyToolTips(built, definition.toolTips);
+    nameControls(built, definition);
     if (!definition.menus.empty()) {
         if (auto* main = qobject_cast<QMainWindow*>(&window))
             built.merge(buildMenuBar(*main->menuBar(), definition.menus));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/framework/accessible_definition.h"
 #include "ui/framework/colour_value.h"
 #include "ui/framework/control_definition.h"
 #include "ui/framework/line_definition.h"
@@ -45,12 +46,15 @@ using ControlTable = std::vector<ControlDefinition>;
 using ToolTipTable = std::vector<ToolTipDefinition>;
 
 // Everything a window is built from: its own properties and the tables of its
-// controls, their tool tips, its menu bar and the lines on its surface. A
-// table the window does not have stays empty.
+// controls, their tool tips, its menu bar, the lines on its surface, and what
+// screen readers call the controls without a caption. A table the window does
+// not have stays empty.
 struct WindowDefinition {
     WindowProperties window;
     ControlTable controls;
     ToolTipTable toolTips = {};
     MenuTable menus = {};
     LineTable lines = {};
+    LabelTable labels = {};
+    AccessibleNameTable accessibleNames = {};
 };

@@ -5,9 +5,11 @@
 #include "ui/framework/definition_names.h"
 #include "ui/framework/window_builder.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -26,6 +28,7 @@ struct Members {
     QGroupBox* Frame1 = nullptr;
     QRadioButton* Option1 = nullptr;
     QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
     QMenu* color = nullptr;
     QAction* vbRed = nullptr;
     QLabel* spare = nullptr; // bound only where a name is bound twice
@@ -39,6 +42,7 @@ WindowDefinition smallWindow() {
             {"Command1", Button, Window,   120, 120, 1200, 495, 0,    "!! Go !!",  NoFont, System, System},
             {"Frame1",   Frame,  Window,   120, 720, 2400, 900, 1,    "Choice",    NoFont, System, System},
             {"Option1",  Option, "Frame1", 120, 240, 1800, 300, 2,    "One",       NoFont, System, System},
+            {"Text1",    TextBox, Window,  120, 1980, 2400, 300, 3,    "",          NoFont, System, System},
             {"Label1",   Label,  Window,   120, 1680, 2400, 255, None, "A label",  NoFont, System, System},
         },
         {
@@ -48,6 +52,10 @@ WindowDefinition smallWindow() {
             {"color", "&Colour", 0},
             {"vbRed", "Red",     1},
         },
+        {},
+        {
+            {"Label1", "Text1"},
+        },
     };
     // clang-format on
 }
@@ -56,6 +64,7 @@ ControlBindings bindingsOf(Members& members) {
     return {
         {"Command1", members.Command1}, {"Frame1", members.Frame1}, {"Option1", members.Option1},
         {"Label1", members.Label1},     {"color", members.color},   {"vbRed", members.vbRed},
+        {"Text1", members.Text1},
     };
 }
 
@@ -95,7 +104,8 @@ void DefinitionCheck::problems_data() {
         << "Label1 of the definition is bound to no member";
     QTest::newRow("member without a row")
         << Change([](WindowDefinition& d, ControlBindings&, Members&) { d.controls.pop_back(); })
-        << "the member Label1 has no row in the definition";
+        << "Label1 describes Text1 but is no label of the window; the member Label1 has no row in the "
+           "definition";
     QTest::newRow("misspelt member name") << Change([](WindowDefinition&, ControlBindings& b, Members& m) {
         b[3] = {"Lable1", m.Label1};
     }) << "the member Lable1 has no row in the definition; Label1 of the definition is bound to no member";
@@ -124,6 +134,47 @@ void DefinitionCheck::problems_data() {
         << Change([](WindowDefinition& d, ControlBindings&, Members&) { d.menus.pop_back(); })
         << "color is made a QAction, which its member, a QMenu, cannot hold; the member vbRed has no row in "
            "the definition";
+
+    QTest::newRow("text box named in words instead of by a label")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) {
+               d.labels.clear();
+               d.accessibleNames.push_back({"Text1", "Word"});
+           })
+        << "";
+    QTest::newRow("text box that never takes the focus, without a name")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) {
+               d.labels.clear();
+               d.controls[3].tabIndex = None;
+           })
+        << "";
+    QTest::newRow("text box without a label or a name")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) { d.labels.clear(); })
+        << "Text1 takes the focus but has no caption, label or name for screen readers";
+    QTest::newRow("button with an empty caption")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) { d.controls[0].caption = "&"; })
+        << "Command1 takes the focus but has no caption, label or name for screen readers";
+    QTest::newRow("label that is a button")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) { d.labels[0].label = "Command1"; })
+        << "Command1 describes Text1 but is no label of the window";
+    QTest::newRow("label of a misspelt control")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) { d.labels[0].control = "Txet1"; })
+        << "the label Label1 describes Txet1, which is no control of the window; Text1 takes the focus but "
+           "has "
+           "no caption, label or name for screen readers";
+    QTest::newRow("label and name for one control")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) {
+               d.accessibleNames.push_back({"Text1", "Word"});
+           })
+        << "Text1 has two labels or names";
+    QTest::newRow("name for a misspelt control")
+        << Change([](WindowDefinition& d, ControlBindings&, Members&) {
+               d.accessibleNames.push_back({"Comand1", "Go"});
+           })
+        << "the name for Comand1 names no control of the window";
+    QTest::newRow("empty name") << Change([](WindowDefinition& d, ControlBindings&, Members&) {
+        d.labels.clear();
+        d.accessibleNames.push_back({"Text1", ""});
+    }) << "the name of Text1 is empty";
 }
 
 void DefinitionCheck::problems() {
@@ -148,6 +199,9 @@ void DefinitionCheck::buildingBindsEveryMember() {
     QCOMPARE(members.color->title(), QStringLiteral("&Colour"));
     QCOMPARE(members.vbRed->text(), QStringLiteral("Red"));
     QCOMPARE(members.Command1->toolTip(), QStringLiteral("Click here"));
+    QCOMPARE(members.Label1->buddy(), members.Text1);
+    QCOMPARE(QAccessible::queryAccessibleInterface(members.Text1)->text(QAccessible::Name),
+             QStringLiteral("A label"));
 }
 
 // Building warns of each problem, which the tests of the real windows fail
@@ -185,6 +239,7 @@ void DefinitionCheck::aMemberWithoutAControlIsNull() {
 #ifdef QT_NO_DEBUG
     WindowDefinition definition = smallWindow();
     definition.controls.pop_back();
+    definition.labels.clear();
     Members members;
     QLabel unrelated;
     members.Label1 = &unrelated;

@@ -42,11 +42,16 @@ const LineTable kLines{
     {"Line1", 1,    0,  3600, 9720, 3600, 0x00808080, 1},
     {"Line1", 0,    0,  3840, 9720, 3840, 0x00FFFFFF, 2},
 };
+
+// What screen readers call the picture, which has no caption.
+const AccessibleNameTable kAccessibleNames{
+    {"picIcon", "Tovrel logo"},
+};
 // clang-format on
 
 } // namespace
 
 const WindowDefinition& aboutWindowDefinition() {
-    static const WindowDefinition definition{kProperties, kControls, {}, {}, kLines};
+    static const WindowDefinition definition{kProperties, kControls, {}, {}, kLines, {}, kAccessibleNames};
     return definition;
 }

@@ -19,11 +19,16 @@ const ControlTable kControls{
 //   name     kind      in      left top width height tab text                   font     background text colour other
     {"Text1", TextArea, Window, 0,   0,  9615, 7575,  0,  exampleText().c_str(), Arial12, System,    System,     kReadOnly},
 };
+
+// What screen readers call the text box, which has no caption.
+const AccessibleNameTable kAccessibleNames{
+    {"Text1", "Example"},
+};
 // clang-format on
 
 } // namespace
 
 const WindowDefinition& exampleWindowDefinition() {
-    static const WindowDefinition definition{kProperties, kControls};
+    static const WindowDefinition definition{kProperties, kControls, {}, {}, {}, {}, kAccessibleNames};
     return definition;
 }

@@ -18,11 +18,16 @@ const ControlTable kControls{
 //   name     kind      in      left top width  height tab text                font     background text colour other
     {"Text1", TextArea, Window, 0,   0,  11895, 8895,  0,  helpText().c_str(), Arial12, System,    System,     kReadOnly},
 };
+
+// What screen readers call the text box, which has no caption.
+const AccessibleNameTable kAccessibleNames{
+    {"Text1", "User guide"},
+};
 // clang-format on
 
 } // namespace
 
 const WindowDefinition& helpWindowDefinition() {
-    static const WindowDefinition definition{kProperties, kControls};
+    static const WindowDefinition definition{kProperties, kControls, {}, {}, {}, {}, kAccessibleNames};
     return definition;
 }

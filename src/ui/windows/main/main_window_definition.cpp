@@ -110,6 +110,20 @@ const ToolTipTable kToolTips{
                  "represents the name of the programmer of this software"},
 };
 
+// What screen readers call the controls without a caption: a text box is
+// named after the label that describes it, the count is read with its label.
+const LabelTable kLabels{
+//   label     describes
+    {"Label1", "Text2"},
+    {"Label3", "Label4"},
+};
+
+const AccessibleNameTable kAccessibleNames{
+//   control     name
+    {"Text1",    "Results"},
+    {"Picture1", "Tovrel logo"},
+};
+
 const MenuTable kMenus{
 //   name          caption                                                                                     level
     {"helpmenu",   "&Help",                                                                                    0},
@@ -142,6 +156,7 @@ const MenuTable kMenus{
 } // namespace
 
 const WindowDefinition& mainWindowDefinition() {
-    static const WindowDefinition definition{kProperties, kControls, kToolTips, kMenus};
+    static const WindowDefinition definition{kProperties, kControls, kToolTips,       kMenus,
+                                             {},          kLabels,   kAccessibleNames};
     return definition;
 }
