@@ -14,18 +14,24 @@ ShrinkingLabel::ShrinkingLabel(QWidget* parent) : QLabel(parent) {}
 
 QFont ShrinkingLabel::shownFont() const {
     QFont shown = font();
+    const double definition = shown.pointSizeF();
     const int room = contentsRect().width();
     const int width = QFontMetrics(shown).horizontalAdvance(text());
     if (width <= room)
         return shown;
-    // Widths grow almost in proportion to the size: start there and step down
-    // while hinting still makes the caption too wide.
-    double points = std::floor(shown.pointSizeF() * room / width / kStep) * kStep;
-    for (;; points -= kStep) {
-        shown.setPointSizeF(std::max(points, kSmallest));
-        if (points <= kSmallest || QFontMetrics(shown).horizontalAdvance(text()) <= room)
-            return shown;
-    }
+    const auto fits = [&](double points) {
+        shown.setPointSizeF(points);
+        return QFontMetrics(shown).horizontalAdvance(text()) <= room;
+    };
+    // Widths grow almost in proportion to the size, not quite, as hinting
+    // rounds them: start there, then find the largest size that fits.
+    double points = std::max(kSmallest, std::floor(definition * room / width / kStep) * kStep);
+    while (points - kStep >= kSmallest && !fits(points))
+        points -= kStep;
+    while (points + kStep < definition && fits(points + kStep))
+        points += kStep;
+    shown.setPointSizeF(points);
+    return shown;
 }
 
 void ShrinkingLabel::paintEvent(QPaintEvent*) {
