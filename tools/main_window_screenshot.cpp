@@ -17,6 +17,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "Usage: tovrel2-screenshot DICTIONARY OUTPUT.png\n");
         return 2;
     }
+    // What the desktop's theme would have coloured the window with.
+    std::printf("tovrel2-screenshot: the desktop's window colour is %s\n",
+                qPrintable(QApplication::palette().window().color().name()));
     installClassicLook();
 
     SystemDesktop desktop;
