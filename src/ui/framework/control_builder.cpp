@@ -61,6 +61,10 @@ QPlainTextEdit* makeTextArea(const ControlDefinition& row, QWidget* parent) {
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setReadOnly(row.style & kReadOnly);
+    // A text only to read still shows its caret, which the arrow keys move:
+    // the sign that it has the focus, and a way to select with the keyboard.
+    if (row.style & kReadOnly)
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return text;
 }
 

@@ -160,6 +160,8 @@ private slots:
     void captionsFit();
     void enterClicksFocusedButton_data();
     void enterClicksFocusedButton();
+    void focusIsVisible_data();
+    void focusIsVisible();
 
 private:
     RecordingDesktop desktop_;
@@ -266,6 +268,32 @@ void WindowLook::enterClicksFocusedButton() {
         button->setFocus();
         QTest::keyClick(button, Qt::Key(key));
         QVERIFY2(clicks.size() == 1, qPrintable(button->objectName()));
+    }
+}
+
+void WindowLook::focusIsVisible_data() {
+    darkDesktopChangesNothing_data();
+}
+
+// Every control the Tab key reaches looks different while it has the focus.
+void WindowLook::focusIsVisible() {
+    QFETCH(int, window);
+    const std::unique_ptr<QWidget> built =
+        everyWindow()[std::size_t(window)].second(desktop_, systemInformation_);
+    built->show();
+    QVERIFY(QTest::qWaitForWindowExposed(built.get()));
+    built->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(built.get()));
+    for (QWidget* control : built->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || !(control->focusPolicy() & Qt::TabFocus) ||
+            !control->isVisibleTo(built.get()))
+            continue;
+        control->clearFocus();
+        const QImage without = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        QVERIFY(control->hasFocus());
+        const QImage with = control->grab().toImage();
+        QVERIFY2(with != without, qPrintable(control->objectName() + " shows no focus"));
     }
 }
 
