@@ -11,6 +11,6 @@ QFont makeFont(const FontSpec& definition) {
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
-    font.setStyleStrategy(fontStrategy(definition));
+    font.setStyleStrategy(fontStrategy(definition.face, definition.points, definition.weight));
     return font;
 }

@@ -1,7 +1,5 @@
 #include "ui/framework/font_substitutions.h"
 
-#include "ui/framework/font_spec.h"
-
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -15,8 +13,13 @@ constexpr const char* kBitmapSansSerif = "/usr/share/wine/fonts/ms_sans_serif.tt
 // Sans Serif" has the classic 13-pixel line of the 8.25-point dialog font,
 // and nothing but bitmaps; at any other size or weight it would be scaled or
 // smeared, so its look-alikes stand in.
-constexpr FontSpec kBitmapStrikes[] = {
-    {"MS Sans Serif", 8.25, kRegular},
+struct Strike {
+    const char* face;
+    double points;
+    int weight;
+};
+constexpr Strike kBitmapStrikes[] = {
+    {"MS Sans Serif", 8.25, QFont::Normal},
 };
 
 struct Substitution {
@@ -56,10 +59,9 @@ void installFontSubstitutions() {
                                     QString::fromLatin1(each.fallback)});
 }
 
-QFont::StyleStrategy fontStrategy(const FontSpec& definition) {
-    for (const FontSpec& strike : kBitmapStrikes)
-        if (qstrcmp(strike.face, definition.face) == 0 && strike.points == definition.points &&
-            strike.weight == definition.weight)
+QFont::StyleStrategy fontStrategy(const char* face, double points, int weight) {
+    for (const Strike& strike : kBitmapStrikes)
+        if (qstrcmp(strike.face, face) == 0 && strike.points == points && strike.weight == weight)
             return QFont::PreferBitmap;
     return QFont::ForceOutline;
 }
