@@ -227,7 +227,7 @@ void WindowLook::captionsFit() {
         everyWindow()[std::size_t(window)].second(desktop_, systemInformation_);
     for (const QWidget* control : built->findChildren<QWidget*>()) {
         const std::optional<Caption> caption = captionOf(*control);
-        if (!caption || caption->text.isEmpty() || !control->isVisibleTo(built.get()))
+        if (!caption || caption->text.isEmpty())
             continue;
         const QFontMetrics metrics(control->font());
         const QRect lines =
