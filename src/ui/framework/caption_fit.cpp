@@ -68,12 +68,16 @@ bool fits(const QFont& font, const Caption& caption) {
 
 void condenseCaptionToFit(QWidget& control) {
     const std::optional<Caption> caption = captionOf(control);
-    if (!caption || caption->text.isEmpty())
+    if (!caption || caption->text.isEmpty() || fits(control.font(), *caption))
         return;
+    // Condensing helps only where the caption is too wide or wraps into
+    // lines too many for the box; a caption that no stretch fits stays as it is.
     QFont font = control.font();
-    int stretch = 100;
-    while (!fits(font, *caption) && stretch > kNarrowest)
-        font.setStretch(--stretch);
-    if (stretch < 100)
-        control.setFont(font);
+    for (int stretch = 99; stretch >= kNarrowest; --stretch) {
+        font.setStretch(stretch);
+        if (fits(font, *caption)) {
+            control.setFont(font);
+            return;
+        }
+    }
 }
