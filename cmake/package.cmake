@@ -49,6 +49,6 @@ scrambled-word game, a scrambler and a command that adds words to the list.]])
 # falls back to the system's fonts and to X11.
 set(CPACK_DEBIAN_WINDOW_PACKAGE_DEPENDS
     "tovrel2-find (= ${TOVREL_PACKAGE_VERSION}), qt6-qpa-plugins")
-set(CPACK_DEBIAN_WINDOW_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-urw-base35, qt6-wayland")
+set(CPACK_DEBIAN_WINDOW_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-urw-base35, fonts-wine, qt6-wayland")
 
 include(CPack)

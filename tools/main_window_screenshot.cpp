@@ -1,4 +1,4 @@
-#include "ui/framework/font_substitutions.h"
+#include "ui/framework/classic_look.h"
 #include "ui/framework/system_desktop.h"
 #include "ui/windows/main/formain.h"
 
@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QStyleFactory>
 #include <cstdio>
 
 // Renders the main window after a search for "ealpes" into a PNG, at a size
@@ -18,8 +17,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "Usage: tovrel2-screenshot DICTIONARY OUTPUT.png\n");
         return 2;
     }
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installFontSubstitutions();
+    // What the desktop's theme would have coloured the window with.
+    std::printf("tovrel2-screenshot: the desktop's window colour is %s\n",
+                qPrintable(QApplication::palette().window().color().name()));
+    installClassicLook();
 
     SystemDesktop desktop;
     formain window(std::string(argv[1]), desktop);

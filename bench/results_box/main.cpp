@@ -8,7 +8,7 @@
 #include "core/search/search.h"
 #include "paint_timer.h"
 #include "support/recording_desktop.h"
-#include "ui/framework/font_substitutions.h"
+#include "ui/framework/classic_look.h"
 #include "ui/widgets/results_box.h"
 #include "ui/windows/main/formain.h"
 
@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTextDocument>
 
@@ -218,9 +217,8 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // As the program starts: the Fusion style and the fonts the window definitions name.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installFontSubstitutions();
+    // As the program starts: its style, colours and the fonts the window definitions name.
+    installClassicLook();
     const int runs = runsFromArguments();
     const QString loadAtStart = loadAverage();
 

@@ -1,19 +1,17 @@
 #include "core/wordlist/word_list_location.h"
-#include "ui/framework/font_substitutions.h"
+#include "ui/framework/classic_look.h"
 #include "ui/framework/system_desktop.h"
 #include "ui/windows/main/formain.h"
 #include "ui/windows/splash/splash_window.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Desktops match the windows to the installed menu entry and icon by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.corvanel.Tovrel2"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installFontSubstitutions();
+    installClassicLook();
 
     SystemDesktop desktop;
     std::unique_ptr<formain> mainWindow;

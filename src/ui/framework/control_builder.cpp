@@ -1,13 +1,17 @@
 #include "ui/framework/control_builder.h"
 
+#include "ui/framework/caption_fit.h"
 #include "ui/framework/control_colours.h"
 #include "ui/framework/font_spec.h"
 #include "ui/framework/twips.h"
 #include "ui/widgets/caption_button.h"
 #include "ui/widgets/caption_option.h"
+#include "ui/widgets/one_line_text.h"
+#include "ui/widgets/picture_box.h"
 #include "ui/widgets/results_box.h"
 #include "ui/widgets/results_box_accessible.h"
 #include "ui/widgets/shape_widget.h"
+#include "ui/widgets/shrinking_label.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -29,16 +33,16 @@ bool showsText(ControlKind kind) {
 }
 
 QLabel* makeLabel(const ControlDefinition& row, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    auto* label = (row.style & kShrinkToFit) ? new ShrinkingLabel(parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(QString::fromLatin1(row.caption));
-    label->setWordWrap(!(row.style & kAutoSize));
+    label->setWordWrap(!(row.style & (kAutoSize | kShrinkToFit)));
     label->setAlignment(((row.style & kAlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     return label;
 }
 
 QLabel* makePicture(const ControlDefinition& row, QWidget* parent) {
-    auto* picture = new QLabel(parent);
+    auto* picture = new PictureBox(parent);
     picture->setPixmap(QPixmap(QString::fromLatin1(row.caption)));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setScaledContents(row.kind == ControlKind::Image);
@@ -57,6 +61,10 @@ QPlainTextEdit* makeTextArea(const ControlDefinition& row, QWidget* parent) {
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setReadOnly(row.style & kReadOnly);
+    // A text only to read still shows its caret, which the arrow keys move:
+    // the sign that it has the focus, and a way to select with the keyboard.
+    if (row.style & kReadOnly)
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return text;
 }
 
@@ -66,6 +74,7 @@ QWidget* makeControl(const ControlDefinition& row, QWidget* parent) {
         auto* text = new QLineEdit(QString::fromLatin1(row.caption), parent);
         text->setReadOnly(row.style & kReadOnly);
         text->setMaxLength(std::numeric_limits<int>::max()); // a typed word has no length limit
+        keepOnOneLine(*text);
         return text;
     }
     case ControlKind::TextArea:
@@ -124,6 +133,8 @@ QWidget* placeControl(QWidget& container, const ControlDefinition& row) {
     widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
     if (row.style & kAutoSize)
         widget->adjustSize();
+    else if (!(row.style & kShrinkToFit))
+        condenseCaptionToFit(*widget);
     if (row.background != kSystemColour)
         setControlBackground(*widget, row.background);
     if (row.foreground != kSystemColour)

@@ -26,10 +26,11 @@ constexpr int kNoTabStop = -1;
 // Small deviations from a plain control of its kind.
 enum ControlStyle : unsigned {
     kPlain = 0,
-    kAutoSize = 1u << 0,   // a label that sizes itself to its caption
-    kAlignRight = 1u << 1, // right-aligned caption
-    kReadOnly = 1u << 2,   // a text box that only shows text
-    kBorder = 1u << 3,     // a picture box with a sunken border 2 pixels wide
+    kAutoSize = 1u << 0,    // a label that sizes itself to its caption
+    kAlignRight = 1u << 1,  // right-aligned caption
+    kReadOnly = 1u << 2,    // a text box that only shows text
+    kBorder = 1u << 3,      // a picture box with a sunken border 2 pixels wide
+    kShrinkToFit = 1u << 4, // a one-line label whose font shrinks until its whole caption shows
 };
 
 struct ControlDefinition {

@@ -1,5 +1,7 @@
 #include "ui/framework/font_spec.h"
 
+#include "ui/framework/font_substitutions.h"
+
 #include <QFont>
 
 QFont makeFont(const FontSpec& definition) {
@@ -9,5 +11,6 @@ QFont makeFont(const FontSpec& definition) {
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    font.setStyleStrategy(fontStrategy(definition.face, definition.points, definition.weight));
     return font;
 }

@@ -1,7 +1,6 @@
 #include "ui/framework/system_desktop.h"
 
-#include "ui/framework/message_box_window.h"
-#include "ui/framework/window_definition.h"
+#include "ui/framework/message_box.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -13,16 +12,7 @@
 namespace {
 
 QMessageBox::StandardButton ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons) {
-    const WindowProperties& window = messageBoxWindow();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(window.caption), text, buttons, parent);
-    box.setObjectName(QString::fromLatin1(window.name));
-    box.setTextFormat(Qt::PlainText);
-    // Screen readers find the message on the alert itself, not only in its label.
-    box.setAccessibleDescription(text);
-    box.setDefaultButton(QMessageBox::Ok);
-    if (buttons & QMessageBox::Cancel)
-        box.setEscapeButton(QMessageBox::Cancel);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return static_cast<QMessageBox::StandardButton>(makeMessageBox(parent, text, buttons)->exec());
 }
 
 } // namespace

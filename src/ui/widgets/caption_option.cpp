@@ -4,10 +4,18 @@
 #include <QStylePainter>
 
 namespace {
-constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kFocusMargin = 1; // the focus frame lies one pixel around the caption
 } // namespace
 
 CaptionOption::CaptionOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
+
+QRect CaptionOption::captionArea() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QRect area = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    area.setRight(rect().right() - kFocusMargin);
+    return area.adjusted(kFocusMargin, 0, 0, 0);
+}
 
 void CaptionOption::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -17,16 +25,14 @@ void CaptionOption::paintEvent(QPaintEvent*) {
     option.state &= ~QStyle::State_HasFocus; // the focus frame goes around the wrapped caption
     painter.drawControl(QStyle::CE_RadioButton, option);
 
-    option.rect = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
-    option.rect.setRight(rect().right());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     QRect used;
-    painter.drawText(option.rect, kCaptionFlags, text(), &used);
+    painter.drawText(captionArea(), kCaptionFlags, text(), &used);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = used.adjusted(-1, 0, 1, 0);
+        focus.rect = used.adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin, kFocusMargin);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -10,6 +10,11 @@ class CaptionOption : public QRadioButton {
 public:
     explicit CaptionOption(const QString& caption, QWidget* parent = nullptr);
 
+    // Where the caption is drawn, wrapped and centred from top to bottom.
+    QRect captionArea() const;
+    static constexpr int kCaptionFlags =
+        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& position) const override;

@@ -47,7 +47,7 @@ const WindowProperties kProperties{
     "formain", "TOVREL -- BY VELMIRA TUNHOLD", Sizable, Maximized, 15000, 8715, At(60, 1035), Black,     DarkRed,    ProgramIcon, ":/images/banner.png"};
 
 const ControlTable kControls{
-//   name        kind        in        left   top    width  height tab   caption or text                                  font                 background  text colour
+//   name        kind        in        left   top    width  height tab   caption or text                                  font                 background  text colour other
     {"Text2",    TextBox,    Window,   5400,  3840,  4815,  540,   0,    "",                                              SansSerif12Bold,     System,     System},
     {"Label1",   Label,      Window,   5520,  3240,  4575,  495,   1,    "Please Enter your Word Below",                  SansSerif135Bold,    Black,      Red},
     {"Text1",    ResultsBox, Window,   3600,  5400,  8175,  2055,  2,    "",                                              SansSerif12Bold,     System,     System},
@@ -65,7 +65,7 @@ const ControlTable kControls{
     {"Label2",   Label,      Window,   2040,  10200, 11895, 375,   14,   "Parishramena Hi Sidyanti Karyani... Na Manorathe.. Only Hardwork Fetches Success... Nothing Else....",
                                                                                                                            Antiqua12Bold,       Black,      White},
     {"Label3",   Label,      Window,   5880,  7800,  3975,  495,   15,   "Number Of Results Found :  ",                   Bookman1425Semibold, Black,      DarkRed},
-    {"Label4",   Label,      Window,   10080, 7800,  975,   495,   16,   "0",                                             Bookman1425Semibold, Black,      DarkRed},
+    {"Label4",   Label,      Window,   10080, 7800,  975,   495,   16,   "0",                                             Bookman1425Semibold, Black,      DarkRed,    kShrinkToFit},
     {"Command6", Button,     Window,   360,   8880,  1935,  615,   17,   "!! Add Word To Dictionary !!",                  SansSerif975Bold,    ButtonFace, System},
     {"Command7", Button,     Window,   360,   7680,  1935,  855,   18,   "!! Only Check The Number of Anagrams  !!",      SansSerif975Bold,    ButtonFace, System},
     {"Command8", Button,     Window,   360,   3720,  1695,  495,   19,   "!! HELP !!",                                    SansSerif975Bold,    ButtonFace, System},

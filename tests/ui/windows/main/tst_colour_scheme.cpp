@@ -1,5 +1,6 @@
 #include "ui/windows/main/main_window_fixture.h"
 
+#include "ui/framework/classic_look.h"
 #include "ui/framework/control_colours.h"
 #include "ui/framework/window_surface.h"
 #include "ui/widgets/results_box.h"
@@ -31,10 +32,17 @@ QList<QWidget*> others(formain& window) {
 class ColourSchemeTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void startColours();
     void colourItems_data();
     void colourItems();
+    void framesInsideAsTheWindow_data();
+    void framesInsideAsTheWindow();
 };
+
+void ColourSchemeTest::initTestCase() {
+    installClassicLook();
+}
 
 void ColourSchemeTest::startColours() {
     MainWindowFixture fixture(wordList({"asleep"}));
@@ -93,6 +101,35 @@ void ColourSchemeTest::colourItems() {
     const QList<QWidget*> rest = others(window);
     for (int i = 0; i < rest.size(); ++i)
         QVERIFY2(rest[i]->palette() == untouched[i], qPrintable(rest[i]->objectName()));
+}
+
+// A frame is the window's colour inside, after load and after every
+// background command: the same pixels just inside its border as the window
+// has around it.
+void ColourSchemeTest::framesInsideAsTheWindow_data() {
+    QTest::addColumn<QString>("item");
+
+    QTest::newRow("after load") << QString();
+    for (const char* name : {"Black", "Blue", "Cyan", "Green", "Magneta", "Red", "White", "Yellow"})
+        QTest::addRow("Background, %s", name) << QStringLiteral("vb%1%2").arg(QLatin1String(name), "1");
+}
+
+void ColourSchemeTest::framesInsideAsTheWindow() {
+    QFETCH(QString, item);
+
+    MainWindowFixture fixture(wordList({"asleep"}));
+    formain& window = *fixture.window;
+    window.resize(1100, 760); // every control in sight
+    if (!item.isEmpty())
+        window.findChild<QAction*>(item)->trigger();
+    const QImage surface = window.surface->grab().toImage();
+    const QRgb around = surface.pixel(window.Frame1->geometry().topLeft() - QPoint(4, 4));
+    for (const QGroupBox* frame : {window.Frame1, window.Frame2}) {
+        // Near the bottom left corner, clear of what lies in or on the frame.
+        const QPoint inside = frame->geometry().bottomLeft() + QPoint(4, -4);
+        QVERIFY(!window.surface->childAt(inside) || window.surface->childAt(inside) == frame);
+        QCOMPARE(surface.pixel(inside), around);
+    }
 }
 
 QTEST_MAIN(ColourSchemeTest)

@@ -1,8 +1,10 @@
 #include "ui/windows/main/main_window_fixture.h"
 
+#include "ui/framework/classic_look.h"
 #include "ui/framework/control_colours.h"
 #include "ui/framework/window_surface.h"
 #include "ui/widgets/results_box.h"
+#include "ui/widgets/shrinking_label.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -38,6 +40,7 @@ void listMenu(const QList<QAction*>& actions, int level, QStringList& lines) {
 class MainWindowLayoutTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void window();
     void controls_data();
     void controls();
@@ -50,7 +53,13 @@ private slots:
     void menuTree();
     void hoverLooks_data();
     void hoverLooks();
+    void countShowsWhole_data();
+    void countShowsWhole();
 };
+
+void MainWindowLayoutTest::initTestCase() {
+    installClassicLook();
+}
 
 void MainWindowLayoutTest::window() {
     MainWindowFixture fixture(kList);
@@ -372,6 +381,45 @@ void MainWindowLayoutTest::hoverLooks() {
     QCOMPARE(window.Label6->font().weight(), QFont::Bold);
     QCOMPARE(controlForeground(*window.Label6), textColour);
     QCOMPARE(window.Label6->geometry(), QRect(336, 600, 401, 73));
+}
+
+// The number of results, of any size a 64-bit count can reach, shows whole
+// inside Label4's box, in the definition's font where it fits and otherwise
+// in a size just small enough.
+void MainWindowLayoutTest::countShowsWhole_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<bool>("shrunk");
+
+    QTest::newRow("1") << "1" << false;
+    QTest::newRow("99999") << "99999" << false;
+    QTest::newRow("115188, the partial words of the alphabet three times over") << "115188" << true;
+    QTest::newRow("2^63") << "9223372036854775808" << true;
+    QTest::newRow("2^64 - 1") << "18446744073709551615" << true;
+}
+
+void MainWindowLayoutTest::countShowsWhole() {
+    QFETCH(QString, count);
+    QFETCH(bool, shrunk);
+
+    MainWindowFixture fixture(kList);
+    auto* label = qobject_cast<ShrinkingLabel*>(fixture.window->Label4);
+    QVERIFY(label);
+    label->setText(count);
+    const QFont shown = label->shownFont();
+    qInfo("%s shown at %.2f points", qPrintable(count), shown.pointSizeF());
+    const QRect box = label->contentsRect();
+    const QFontMetrics metrics(shown);
+    QVERIFY(metrics.horizontalAdvance(count) <= box.width());
+    QVERIFY(metrics.tightBoundingRect(count).height() <= box.height());
+    QCOMPARE(shown.family(), label->font().family());
+    QCOMPARE(shown.pointSizeF() < label->font().pointSizeF(), shrunk);
+    if (shrunk) {
+        QFont larger = shown;
+        larger.setPointSizeF(shown.pointSizeF() + 0.25);
+        QVERIFY(QFontMetrics(larger).horizontalAdvance(count) > box.width());
+    }
+    QCOMPARE(label->geometry(), QRect(672, 520, 65, 33));
+    QCOMPARE(label->font().pointSizeF(), 14.25);
 }
 
 QTEST_MAIN(MainWindowLayoutTest)

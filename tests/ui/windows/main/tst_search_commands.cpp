@@ -5,6 +5,7 @@
 #include "ui/widgets/results_box.h"
 #include "ui/windows/splash/splash_window.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,6 +68,8 @@ private slots:
     void unreadableWordList_data();
     void unreadableWordList();
     void changeOfInputEmptiesResults();
+    void pastedWordIsSearchedAsShown_data();
+    void pastedWordIsSearchedAsShown();
     void optionNotice_data();
     void optionNotice();
     void lockedMode_data();
@@ -219,6 +222,32 @@ void SearchCommandsTest::changeOfInputEmptiesResults() {
     fixture.type(QStringLiteral("x"));
     QCOMPARE(fixture.window->Text1->toPlainText(), QString());
     QCOMPARE(fixture.window->Label4->text(), QString());
+}
+
+// What is pasted is what is shown and what is searched: the line end that a
+// copied line brings along is dropped, a line end inside becomes a blank.
+void SearchCommandsTest::pastedWordIsSearchedAsShown_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("results");
+
+    QTest::newRow("copied line, complete words") << "ealpes\r\n"
+                                                 << "asleep, elapse, please, sapele, ";
+    QTest::newRow("line end inside, complete words ignore blanks") << "eal\npes"
+                                                                   << "asleep, elapse, please, sapele, ";
+}
+
+void SearchCommandsTest::pastedWordIsSearchedAsShown() {
+    QFETCH(QString, clipboard);
+    QFETCH(QString, results);
+
+    MainWindowFixture fixture(kList);
+    QApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(fixture.window->Text2, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(!fixture.window->Text2->text().contains(QLatin1Char('\n')));
+    fixture.pressEnter();
+    QCOMPARE(fixture.desktop.messages.isEmpty() ? fixture.window->Text1->toPlainText()
+                                                : fixture.desktop.messages.join(QLatin1Char('|')),
+             results);
 }
 
 // Choosing the extended mode shows its notice in place of the results and
