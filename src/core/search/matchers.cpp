@@ -93,7 +93,9 @@ bool ExtendedMatcher::matches(std::u32string_view record) const {
     return letters == letters_;
 }
 
-PartialMatcher::PartialMatcher(std::u32string_view typed, const CharacterRules& rules) {
+namespace detail {
+
+TypedCharacters::TypedCharacters(std::u32string_view typed, const CharacterRules& rules) {
     const std::u32string word = foldedWord(typed, rules);
     length_ = word.size();
     for (const char32_t c : word) {
@@ -101,44 +103,40 @@ PartialMatcher::PartialMatcher(std::u32string_view typed, const CharacterRules& 
         if (c < 256)
             member_[c] = true;
     }
+}
+
+} // namespace detail
+
+PartialMatcher::PartialMatcher(std::u32string_view typed, const CharacterRules& rules)
+    : typed_(typed, rules) {
     for (int b = 0; b < 256; ++b) {
         const char32_t plain = rules.base(static_cast<char32_t>(b));
-        byteMember_[b] = plain != CharacterRules::kDropped && characters_.contains(plain);
+        byteMember_[b] = plain != CharacterRules::kDropped && typed_.contains(plain);
     }
 }
 
 bool PartialMatcher::matches(std::u32string_view record) const {
-    if (record.size() > length_)
+    if (record.size() > typed_.length())
         return false;
     for (const char32_t c : record)
-        if (c < 256 ? !member_[c] : !characters_.contains(c))
+        if (!typed_.contains(c))
             return false;
     return true;
 }
 
 ExtendedPartialMatcher::ExtendedPartialMatcher(std::u32string_view typed, const CharacterRules& rules)
-    : rules_(rules) {
-    const std::u32string word = foldedWord(typed, rules);
-    length_ = word.size();
-    for (const char32_t c : word) {
-        characters_.insert(c);
-        if (c < 256)
-            member_[c] = true;
-    }
+    : rules_(rules), typed_(typed, rules) {
     for (int b = 0; b < 256; ++b) {
         const char32_t folded = rules.folded(static_cast<char32_t>(b));
-        memberAnyCase_[b] = folded != CharacterRules::kDropped && characters_.contains(folded);
+        memberAnyCase_[b] = folded != CharacterRules::kDropped && typed_.contains(folded);
     }
 }
-
 bool ExtendedPartialMatcher::matches(std::u32string_view record) const {
-    if (record.size() < length_)
+    if (record.size() < typed_.length())
         return false;
-    for (const char32_t c : record) {
-        const char32_t folded = rules_.folded(c);
-        if (folded < 256 ? !member_[folded] : !characters_.contains(folded))
+    for (const char32_t c : record)
+        if (!typed_.contains(rules_.folded(c)))
             return false;
-    }
     return true;
 }
 

@@ -36,6 +36,22 @@ public:
 private:
     std::vector<char32_t> sorted_;
 };
+
+// The typed word's characters, as the two partial searches compare them: the
+// word lower-cased (or folded) as a whole, each character looked up by table
+// below 256 and in the sorted set beyond.
+class TypedCharacters {
+public:
+    TypedCharacters(std::u32string_view typed, const CharacterRules& rules);
+
+    bool contains(char32_t c) const { return c < 256 ? member_[c] : characters_.contains(c); }
+    std::size_t length() const { return length_; }
+
+private:
+    CharacterSet characters_;
+    std::array<bool, 256> member_{};
+    std::size_t length_ = 0;
+};
 } // namespace detail
 
 // Exact anagrams. Blanks of the typed word are dropped and case is ignored;
@@ -112,10 +128,10 @@ public:
     static constexpr bool kListsLowerCased = false;
     PartialMatcher(std::u32string_view typed, const CharacterRules& rules = CharacterRules());
 
-    bool mayFit(std::size_t fewest, std::size_t) const { return fewest <= length_; }
+    bool mayFit(std::size_t fewest, std::size_t) const { return fewest <= typed_.length(); }
 
     bool matches(std::string_view record) const {
-        if (record.size() > length_)
+        if (record.size() > typed_.length())
             return false;
         for (const char c : record)
             if (!byteMember_[detail::byte(c)])
@@ -125,10 +141,8 @@ public:
     bool matches(std::u32string_view record) const;
 
 private:
-    detail::CharacterSet characters_;
-    std::array<bool, 256> member_{};     // by character
+    detail::TypedCharacters typed_;
     std::array<bool, 256> byteMember_{}; // by a record's byte
-    std::size_t length_ = 0;
 };
 
 // Records at least as long as the typed word whose every character, lower-cased,
@@ -138,10 +152,10 @@ public:
     static constexpr bool kListsLowerCased = true;
     ExtendedPartialMatcher(std::u32string_view typed, const CharacterRules& rules = CharacterRules());
 
-    bool mayFit(std::size_t, std::size_t most) const { return most >= length_; }
+    bool mayFit(std::size_t, std::size_t most) const { return most >= typed_.length(); }
 
     bool matches(std::string_view record) const {
-        if (record.size() < length_)
+        if (record.size() < typed_.length())
             return false;
         for (const char c : record)
             if (!memberAnyCase_[detail::byte(c)])
@@ -152,10 +166,8 @@ public:
 
 private:
     CharacterRules rules_;
-    detail::CharacterSet characters_;
-    std::array<bool, 256> member_{};        // by lower-cased character
+    detail::TypedCharacters typed_;
     std::array<bool, 256> memberAnyCase_{}; // by a record's byte before lower-casing
-    std::size_t length_ = 0;
 };
 
 } // namespace tovrel

@@ -7,22 +7,12 @@
 // kind and the name the definition gives it, and nothing that takes the focus
 // without a name.
 
-#include "platform/system_information.h"
 #include "support/recording_desktop.h"
 #include "ui/framework/control_builder.h"
 #include "ui/framework/twips.h"
 #include "ui/framework/window_definition.h"
 #include "ui/framework/window_surface.h"
-#include "ui/windows/about/about_window.h"
-#include "ui/windows/about/about_window_definition.h"
-#include "ui/windows/example/example_window.h"
-#include "ui/windows/example/example_window_definition.h"
-#include "ui/windows/help/help_window.h"
-#include "ui/windows/help/help_window_definition.h"
-#include "ui/windows/main/formain.h"
-#include "ui/windows/main/main_window_definition.h"
-#include "ui/windows/splash/splash_window.h"
-#include "ui/windows/splash/splash_window_definition.h"
+#include "ui/windows/every_window.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -35,17 +25,6 @@
 #include <memory>
 
 namespace {
-
-class NoSystemInformation : public SystemInformation {
-public:
-    std::optional<RegistryValue> lookUp(std::uint32_t, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool fileExists(const QString&) override { return false; }
-};
-
-using Make = std::function<std::unique_ptr<QWidget>()>;
-using Definition = std::function<const WindowDefinition&()>;
 
 QString toolTipOf(const WindowDefinition& definition, const char* control) {
     for (const ToolTipDefinition& tip : definition.toolTips)
@@ -142,9 +121,6 @@ void listMenuItems(QAccessibleInterface& menu, QStringList& items) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Make)
-Q_DECLARE_METATYPE(Definition)
-
 class WindowDefinitions : public QObject {
     Q_OBJECT
 private slots:
@@ -159,30 +135,18 @@ private:
 };
 
 void WindowDefinitions::builtAsDefined_data() {
-    QTest::addColumn<Make>("make");
-    QTest::addColumn<Definition>("definition");
-
-    QTest::newRow("formain") << Make([this] {
-        return std::make_unique<formain>("/nonexistent/dictionary.txt", desktop_);
-    }) << Definition(mainWindowDefinition);
-    QTest::newRow("afSplash") << Make([] { return std::make_unique<afSplash>(std::function<void()>()); })
-                              << Definition(splashWindowDefinition);
-    QTest::newRow("frmAbout") << Make([this] {
-        return std::make_unique<frmAbout>(desktop_, systemInformation_);
-    }) << Definition(aboutWindowDefinition);
-    QTest::newRow("Form1") << Make([] { return std::make_unique<Form1>([] {}); })
-                           << Definition(exampleWindowDefinition);
-    QTest::newRow("Form2") << Make([] { return std::make_unique<Form2>(); })
-                           << Definition(helpWindowDefinition);
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < everyWindow().size(); ++i)
+        QTest::newRow(everyWindow()[i].name) << int(i);
 }
 
 void WindowDefinitions::builtAsDefined() {
-    QFETCH(Make, make);
-    QFETCH(Definition, definition);
+    QFETCH(int, index);
+    const EveryWindowRow& windowRow = everyWindow()[std::size_t(index)];
 
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^window definition")));
-    const std::unique_ptr<QWidget> window = make();
-    const WindowDefinition& defined = definition();
+    const std::unique_ptr<QWidget> window = windowRow.make(desktop_, systemInformation_);
+    const WindowDefinition& defined = windowRow.definition();
     const WindowProperties& properties = defined.window;
     QCOMPARE(window->objectName(), QString::fromLatin1(properties.name));
     const QList<WindowSurface*> surfaces = window->findChildren<WindowSurface*>();

@@ -3,16 +3,11 @@
 // with their faces, every caption inside its box at its definition's font,
 // and Enter clicking the focused button.
 
-#include "platform/system_information.h"
 #include "support/recording_desktop.h"
 #include "ui/framework/classic_look.h"
 #include "ui/widgets/caption_button.h"
 #include "ui/widgets/caption_option.h"
-#include "ui/windows/about/about_window.h"
-#include "ui/windows/example/example_window.h"
-#include "ui/windows/help/help_window.h"
-#include "ui/windows/main/formain.h"
-#include "ui/windows/splash/splash_window.h"
+#include "ui/windows/every_window.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -30,35 +25,6 @@
 #include <memory>
 
 namespace {
-
-class NoSystemInformation : public SystemInformation {
-public:
-    std::optional<RegistryValue> lookUp(std::uint32_t, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    bool fileExists(const QString&) override { return false; }
-};
-
-using Make = std::function<std::unique_ptr<QWidget>(Desktop&, SystemInformation&)>;
-
-// Every window of the program.
-const std::vector<std::pair<const char*, Make>>& everyWindow() {
-    static const std::vector<std::pair<const char*, Make>> windows{
-        {"formain",
-         [](Desktop& desktop, SystemInformation&) {
-             return std::make_unique<formain>("/nonexistent/dictionary.txt", desktop);
-         }},
-        {"afSplash",
-         [](Desktop&, SystemInformation&) { return std::make_unique<afSplash>(std::function<void()>()); }},
-        {"frmAbout",
-         [](Desktop& desktop, SystemInformation& information) {
-             return std::make_unique<frmAbout>(desktop, information);
-         }},
-        {"Form1", [](Desktop&, SystemInformation&) { return std::make_unique<Form1>([] {}); }},
-        {"Form2", [](Desktop&, SystemInformation&) { return std::make_unique<Form2>(); }},
-    };
-    return windows;
-}
 
 QPalette lightDesktop() {
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -175,12 +141,12 @@ void WindowLook::initTestCase() {
 void WindowLook::darkDesktopChangesNothing_data() {
     QTest::addColumn<int>("window");
     for (std::size_t i = 0; i < everyWindow().size(); ++i)
-        QTest::newRow(everyWindow()[i].first) << int(i);
+        QTest::newRow(everyWindow()[i].name) << int(i);
 }
 
 void WindowLook::darkDesktopChangesNothing() {
     QFETCH(int, window);
-    const Make& make = everyWindow()[std::size_t(window)].second;
+    const auto& make = everyWindow()[std::size_t(window)].make;
 
     handInDesktop(lightDesktop());
     installClassicLook();
@@ -205,7 +171,7 @@ void WindowLook::buttonCaptionsContrast_data() {
 void WindowLook::buttonCaptionsContrast() {
     QFETCH(int, window);
     const std::unique_ptr<QWidget> built =
-        everyWindow()[std::size_t(window)].second(desktop_, systemInformation_);
+        everyWindow()[std::size_t(window)].make(desktop_, systemInformation_);
     for (const QPushButton* button : built->findChildren<QPushButton*>()) {
         const QPalette& colours = button->palette();
         const double ratio = contrast(colours.color(QPalette::ButtonText), colours.color(QPalette::Button));
@@ -224,7 +190,7 @@ void WindowLook::captionsFit_data() {
 void WindowLook::captionsFit() {
     QFETCH(int, window);
     const std::unique_ptr<QWidget> built =
-        everyWindow()[std::size_t(window)].second(desktop_, systemInformation_);
+        everyWindow()[std::size_t(window)].make(desktop_, systemInformation_);
     for (const QWidget* control : built->findChildren<QWidget*>()) {
         const std::optional<Caption> caption = captionOf(*control);
         if (!caption || caption->text.isEmpty())
@@ -249,8 +215,8 @@ void WindowLook::enterClicksFocusedButton_data() {
     QTest::addColumn<int>("window");
     QTest::addColumn<int>("key");
     for (std::size_t i = 0; i < everyWindow().size(); ++i) {
-        QTest::addRow("%s, Return", everyWindow()[i].first) << int(i) << int(Qt::Key_Return);
-        QTest::addRow("%s, Enter", everyWindow()[i].first) << int(i) << int(Qt::Key_Enter);
+        QTest::addRow("%s, Return", everyWindow()[i].name) << int(i) << int(Qt::Key_Return);
+        QTest::addRow("%s, Enter", everyWindow()[i].name) << int(i) << int(Qt::Key_Enter);
     }
 }
 
@@ -258,7 +224,7 @@ void WindowLook::enterClicksFocusedButton() {
     QFETCH(int, window);
     QFETCH(int, key);
     const std::unique_ptr<QWidget> built =
-        everyWindow()[std::size_t(window)].second(desktop_, systemInformation_);
+        everyWindow()[std::size_t(window)].make(desktop_, systemInformation_);
     built->show();
     QVERIFY(QTest::qWaitForWindowExposed(built.get()));
     for (QPushButton* button : built->findChildren<QPushButton*>()) {
@@ -279,7 +245,7 @@ void WindowLook::focusIsVisible_data() {
 void WindowLook::focusIsVisible() {
     QFETCH(int, window);
     const std::unique_ptr<QWidget> built =
-        everyWindow()[std::size_t(window)].second(desktop_, systemInformation_);
+        everyWindow()[std::size_t(window)].make(desktop_, systemInformation_);
     built->show();
     QVERIFY(QTest::qWaitForWindowExposed(built.get()));
     built->activateWindow();
