@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tovrel_phrase_baseline [--max-words 1-3] [--min-length N] PHRASE\n");
         return 2;
     }
-    const tovrel::LetterMap map(letters);
+    const tovrel::LetterMap map = *tovrel::LetterMap::make(letters, tovrel::CharacterRules());
     std::vector<std::uint32_t> counts(map.size(), 0);
     for (const char32_t c : letters)
         ++counts[map.codeOf(c)];

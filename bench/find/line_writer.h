@@ -21,7 +21,7 @@ public:
     bool add(const tovrel::FoundWord* words, std::size_t count) override;
     // A run of lines shares all words but the last: those are formed once,
     // and not again for the next run where it starts with the same words.
-    bool addEach(const tovrel::FoundWord* words, std::size_t count) override;
+    bool addEach(const tovrel::FoundWord* words, std::size_t count);
     // One line of plain words.
     bool add(const std::string_view* words, std::size_t count);
     // Writes what is buffered; false after a failed write (errno tells why).

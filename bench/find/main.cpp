@@ -15,6 +15,7 @@
 #include "core/search/phrase_search.h"
 #include "core/search/tiles_search.h"
 #include "core/wordlist/utf8.h"
+#include "core/wordlist/word_list.h"
 #include "line_writer.h"
 
 #include <climits>
@@ -142,14 +143,18 @@ int main(int argc, char** argv) {
     tovrel::FindOutcome outcome;
     if (mode == "phrase") {
         phrase.phrase = input;
-        outcome = tovrel::findPhrases(phrase, dictionary, &commonness, count ? nullptr : &writer);
+        outcome =
+            tovrel::findPhrases(phrase, tovrel::WordList(dictionary), &commonness, count ? nullptr : &writer);
     } else if (mode == "tiles") {
         tovrel::TilesOptions tiles;
         tiles.tiles = input;
         tiles.minLength = phrase.minLength;
-        outcome = tovrel::findTiles(tiles, dictionary, &commonness, count ? nullptr : &writer);
+        outcome =
+            tovrel::findTiles(tiles, tovrel::WordList(dictionary), &commonness, count ? nullptr : &writer);
     } else if (mode == "pattern") {
-        outcome = tovrel::findPattern(input, dictionary, count ? nullptr : &writer);
+        tovrel::PatternOptions pattern;
+        pattern.pattern = input;
+        outcome = tovrel::findPattern(pattern, tovrel::WordList(dictionary), count ? nullptr : &writer);
     } else {
         fail("unknown mode '" + mode + "' (phrase, tiles, pattern)");
     }

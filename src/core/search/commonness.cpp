@@ -1,5 +1,7 @@
 #include "core/search/commonness.h"
 
+#include "core/wordlist/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -216,6 +218,39 @@ std::optional<FileError> Commonness::levels(const std::vector<std::string_view>&
         return error;
     for (std::uint32_t i = 0; i < words.size(); ++i) // the same word asked again
         levels[i] = levels[slotOf(words[i]).word - 1];
+    return std::nullopt;
+}
+
+std::optional<FileError> Commonness::levels(const std::vector<std::string_view>& entries, Encoding encoding,
+                                            std::vector<std::uint8_t>& levels) const {
+    if (encoding == Encoding::Latin1)
+        return this->levels(entries, levels);
+    // Spelt in Latin-1 one after another; an entry that cannot be takes no word.
+    std::string spelt;
+    std::vector<std::size_t> ends;
+    std::vector<std::size_t> asked; // the entries that have a spelling
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::size_t start = spelt.size();
+        if (!isValidUtf8(entries[i])) { // read as Latin-1
+            spelt.append(entries[i]);
+        } else if (!appendUtf8AsLatin1(entries[i], spelt)) {
+            spelt.resize(start);
+            continue;
+        }
+        ends.push_back(spelt.size());
+        asked.push_back(i);
+    }
+    std::vector<std::string_view> words;
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        const std::size_t start = i == 0 ? 0 : ends[i - 1];
+        words.push_back(std::string_view(spelt).substr(start, ends[i] - start));
+    }
+    std::vector<std::uint8_t> known;
+    if (auto error = this->levels(words, known))
+        return error;
+    levels.assign(entries.size(), kUnknown);
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        levels[asked[i]] = known[i];
     return std::nullopt;
 }
 

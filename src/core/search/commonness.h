@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/wordlist/file_error.h"
+#include "core/wordlist/text_encoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,6 +38,11 @@ public:
     // The level of each word, in one pass over the file; a fault of the
     // file's form is an error that names the line.
     std::optional<FileError> levels(const std::vector<std::string_view>& words,
+                                    std::vector<std::uint8_t>& levels) const;
+    // The same for entries of a list read in `encoding`: the file spells its
+    // words in Latin-1, like the shipped list, so an entry beyond Latin-1 is
+    // a word it does not know.
+    std::optional<FileError> levels(const std::vector<std::string_view>& entries, Encoding encoding,
                                     std::vector<std::uint8_t>& levels) const;
 
 private:

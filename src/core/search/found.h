@@ -1,14 +1,22 @@
 #pragma once
 
+#include "core/wordlist/skipped_records.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 // What the phrase, tiles and pattern searches hand out: result lines, each a
-// few words, each word one entry of the list as it stands there (Latin-1), or
-// with grouping the entries that can stand in its place.
+// few words, each word one entry of the list as it stands there, in UTF-8
+// whatever the list's encoding, or with grouping the entries that can stand
+// in its place.
 namespace tovrel {
+
+// The text of every entry handed out is followed by at least this many bytes
+// that may be read (what they hold means nothing), so that a sink can copy a
+// short entry with one move of a fixed size instead of a call.
+inline constexpr std::size_t kFoundTextPadding = 32;
 
 struct FoundWord {
     const std::string_view* entries; // at least one; valid during the call that hands them out
@@ -20,12 +28,10 @@ public:
     virtual ~FoundSink() = default;
     // One result line. False stops the search at once (enough lines, a closed pipe).
     virtual bool add(const FoundWord* words, std::size_t count) = 0;
-    // Lines that differ only in their last word: one line for each entry of
-    // words[count - 1], in order. Phrases come mostly in such runs, which a
-    // sink can print faster than line by line. The entries of a run stay in
-    // place until the search returns, so that a sink may keep what it made
-    // of words that come again in the next run. False stops the search.
-    virtual bool addEach(const FoundWord* words, std::size_t count);
+    // `lines` result lines of `count` words each, one after another in
+    // `words`. Phrases come by the million; a sink that takes them in blocks
+    // prints them faster than line by line. False stops the search.
+    virtual bool addLines(const FoundWord* words, std::size_t count, std::size_t lines);
 };
 
 struct FindOutcome {
@@ -39,9 +45,25 @@ struct FindOutcome {
     // Result lines handed out (but for those of a call that stopped the
     // search), or counted when there is no sink.
     std::uint64_t count = 0;
-    std::string message; // one line, for BadInput and Unreadable
+    std::string message;    // one line, for BadInput and Unreadable
+    SkippedRecords skipped; // records too long to read, left out of the search
+    std::string skippedIn;  // the file that held the first of them
 
-    static FindOutcome badInput(std::string message) { return {Status::BadInput, 0, std::move(message)}; }
+    static FindOutcome badInput(std::string message) {
+        FindOutcome outcome;
+        outcome.status = Status::BadInput;
+        outcome.message = std::move(message);
+        return outcome;
+    }
+    static FindOutcome unreadable(std::string message, std::uint64_t count = 0) {
+        FindOutcome outcome;
+        outcome.status = Status::Unreadable;
+        outcome.count = count;
+        outcome.message = std::move(message);
+        return outcome;
+    }
+    // Notes the records that `file` skipped for their length.
+    void addSkipped(const SkippedRecords& file, const std::string& name);
 };
 
 } // namespace tovrel

@@ -19,7 +19,7 @@ public:
     std::vector<std::uint64_t> keysMet() const;
 
 private:
-    static constexpr std::uint64_t kMostDirect = std::uint64_t{1} << 20;
+    static constexpr std::uint64_t kMostDirect = std::uint64_t{1} << 18;
     std::vector<std::uint64_t> direct_;
     std::unordered_map<std::uint64_t, std::uint64_t> hashed_;
 };

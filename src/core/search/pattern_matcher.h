@@ -10,24 +10,28 @@
 
 namespace tovrel {
 
+class CharacterRules;
+
 // A crossword pattern: "?" or "." stands for any one letter (an accented one
 // too), "*" for any run of letters (also none), every other letter for itself
 // in either case; the whole entry must fit. An entry is matched by its letters
 // alone: an apostrophe, a hyphen or a blank in it is skipped, as in a grid.
 class PatternMatcher {
 public:
-    // The matcher for a typed pattern (blanks ignored), or the one line that
-    // says why it is refused: it is empty, it holds a character that is no
-    // letter or wildcard, or it is only "*", which every word fits.
+    // The matcher for a typed pattern (blanks ignored) on a list read with
+    // `rules`, or the one line that says why it is refused: it is empty, it
+    // holds a character that is no letter or wildcard, or it is only "*",
+    // which every word fits.
     struct Made;
-    static Made make(std::u32string_view pattern);
+    static Made make(std::u32string_view pattern, const CharacterRules& rules);
 
-    bool matches(std::string_view entry) const;
+    // `ascii`: the entry has no byte above 0x7F.
+    bool matches(std::string_view entry, bool ascii) const;
 
 private:
     static constexpr std::uint8_t kAny = 0xFD; // no letter of an alphabet has this code
 
-    explicit PatternMatcher(const std::u32string& letters);
+    PatternMatcher(const std::u32string& letters, LetterMap map);
     // Whether the letters from `letters` on start with `part`.
     static bool fits(const std::vector<std::uint8_t>& part, const std::uint8_t* letters);
     // Whether the entry's last letters are those of the last part: a quick

@@ -11,16 +11,37 @@ PhraseLines::PhraseLines(const AnagramClasses& classes, FoundSink* sink, std::ui
     : classes_(classes), sink_(sink), limit_(limit ? limit : std::numeric_limits<std::uint64_t>::max()),
       included_(classes.included().size()) {
     for (const std::string_view& word : classes.included())
-        words_.push_back({&word, 1});
-    words_.resize(included_ + kMostParts);
+        line_.push_back({&word, 1});
+    line_.resize(included_ + kMostParts);
+    if (sink_)
+        block_.resize(std::max(kBlockWords, included_ + kMostParts));
 }
 
-bool PhraseLines::emit(std::size_t words) {
-    if (!sink_->add(words_.data(), words)) {
+bool PhraseLines::flush() {
+    if (used_ == 0 || stoppedBySink_)
+        return !stoppedBySink_;
+    const std::size_t lines = used_ / width_;
+    used_ = 0;
+    if (!sink_->addLines(block_.data(), width_, lines)) {
         stoppedBySink_ = true;
         return false;
     }
-    return ++lines_ < limit_;
+    handed_ += lines;
+    return true;
+}
+
+bool PhraseLines::makeRoom(std::size_t words) {
+    if (words != width_ || used_ + words > block_.size()) {
+        if (!flush())
+            return false;
+        width_ = words;
+    }
+    return true;
+}
+
+bool PhraseLines::gathered() {
+    used_ += width_;
+    return ++lines_ < limit_ || (flush(), false);
 }
 
 std::uint64_t PhraseLines::multisets(const Part* parts, std::size_t count) {
@@ -44,27 +65,35 @@ bool PhraseLines::expand(const Part* parts, std::size_t count) {
     if (!sink_) {
         const std::uint64_t lines = multisets(parts, count);
         lines_ += std::min(lines, limit_ - lines_);
+        handed_ = lines_;
         return lines_ < limit_;
     }
-    return count == 0 ? emit(included_) : expandFrom(parts, count, 0, parts[0].begin);
+    // Most parts are a single entry: the one line goes straight into the block.
+    bool single = true;
+    for (std::size_t i = 0; i < count; ++i)
+        single &= parts[i].end - parts[i].begin == 1;
+    if (!single)
+        return expandFrom(parts, count, 0, count ? parts[0].begin : 0);
+    if (!makeRoom(included_ + count))
+        return false;
+    FoundWord* to = block_.data() + used_;
+    std::copy_n(line_.data(), included_, to);
+    for (std::size_t i = 0; i < count; ++i)
+        to[included_ + i] = {classes_.entry(parts[i].begin), 1};
+    return gathered();
 }
 
 bool PhraseLines::expandFrom(const Part* parts, std::size_t count, std::size_t i, std::size_t first) {
-    FoundWord& word = words_[included_ + i];
-    if (i + 1 == count) { // one run of lines, as far as the limit allows
-        const std::uint64_t run = std::min<std::uint64_t>(parts[i].end - first, limit_ - lines_);
-        word = {classes_.entry(first), static_cast<std::size_t>(run)};
-        if (!sink_->addEach(words_.data(), included_ + count)) {
-            stoppedBySink_ = true;
+    if (i == count) {
+        if (!makeRoom(included_ + count))
             return false;
-        }
-        lines_ += run;
-        return lines_ < limit_;
+        std::copy_n(line_.data(), included_ + count, block_.data() + used_);
+        return gathered();
     }
-    const bool repeated = parts[i + 1].begin == parts[i].begin;
+    const bool repeated = i + 1 < count && parts[i + 1].begin == parts[i].begin;
     for (std::size_t e = first; e < parts[i].end; ++e) {
-        word = {classes_.entry(e), 1};
-        if (!expandFrom(parts, count, i + 1, repeated ? e : parts[i + 1].begin))
+        line_[included_ + i] = {classes_.entry(e), 1};
+        if (!expandFrom(parts, count, i + 1, repeated ? e : i + 1 < count ? parts[i + 1].begin : 0))
             return false;
     }
     return true;
@@ -72,12 +101,16 @@ bool PhraseLines::expandFrom(const Part* parts, std::size_t count, std::size_t i
 
 bool PhraseLines::group(const Part* parts, std::size_t count) {
     if (!sink_) {
-        ++lines_;
+        handed_ = ++lines_;
         return lines_ < limit_;
     }
+    if (!makeRoom(included_ + count))
+        return false;
+    FoundWord* to = block_.data() + used_;
+    std::copy_n(line_.data(), included_, to);
     for (std::size_t i = 0; i < count; ++i)
-        words_[included_ + i] = {classes_.entry(parts[i].begin), parts[i].end - parts[i].begin};
-    return emit(included_ + count);
+        to[included_ + i] = {classes_.entry(parts[i].begin), parts[i].end - parts[i].begin};
+    return gathered();
 }
 
 } // namespace tovrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/search/search_options.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,6 +28,7 @@ struct PhraseOptions {
     // What ranking may hold at a time, in bytes; more results are ranked a
     // part at a time, searching again for each part (see RankedPass).
     std::size_t rankingBudget = std::size_t{64} << 20;
+    SearchOptions reading;
 
     static constexpr std::size_t kMostWords = 16;
     static constexpr std::size_t kLongestPhrase = 128; // letters

@@ -6,6 +6,7 @@
 #include "core/search/phrase_lines.h"
 #include "core/search/phrase_options.h"
 #include "core/search/rank_keys.h"
+#include "core/search/reserved_memory.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,7 @@ namespace tovrel {
 namespace {
 
 using Parts = std::array<PhraseLines::Part, PhraseLines::kMostParts>;
+using Units = std::array<std::uint32_t, PhraseLines::kMostParts>;
 
 template <typename Visit> class VisitWith : public ClassesVisitor {
 public:
@@ -92,10 +94,173 @@ private:
     std::size_t included_ = 0;
     std::uint32_t includedShortest_ = UINT32_MAX;
     std::array<std::uint8_t, PhraseOptions::kMostWords> levels_{}; // the included words first
-    std::array<std::uint32_t, PhraseLines::kMostParts> units_{};
+    Units units_{};
     const std::uint32_t* combo_ = nullptr;
     std::size_t count_ = 0;
 };
+
+// What one number of words needs for ranking.
+struct Pass {
+    const AnagramClasses& classes;
+    PhraseEnumerator& enumerator;
+    PhraseLines& lines;
+    bool group;
+    std::size_t words;
+    Records& records;
+    ReservedMemory& memory;
+
+    bool handOut(const std::uint32_t* units) const {
+        Parts parts;
+        records.parts(units, words, parts.data());
+        return group ? lines.group(parts.data(), words) : lines.expand(parts.data(), words);
+    }
+};
+
+// The records of one key, in blocks that double in size from a few up to a
+// page or two, each taken from the top of the reserved memory.
+struct Block {
+    Block* next;
+    std::uint32_t size;
+    std::uint32_t used;
+    std::uint64_t* records() { return reinterpret_cast<std::uint64_t*>(this + 1); }
+};
+struct KeyRecords {
+    Block* first = nullptr;
+    Block* last = nullptr;
+    std::uint32_t blocks = 0;
+};
+
+enum class Held { Done, Stopped, TooLarge };
+
+// Every record held at once, from one enumeration: each multiset of classes
+// at the bottom of the memory, and for each key the records that have it, a
+// record being the number of its multiset and, `bits` for each class, which
+// of its groups it takes.
+Held holdAll(const Pass& pass, const RankKeys& keys, unsigned bits) {
+    if (!pass.group && bits * pass.words > 32)
+        return Held::TooLarge;
+    pass.memory.giveBack();
+    const std::size_t stride = (pass.words + 1) & ~std::size_t{1}; // as the memory rounds to 8 bytes
+    const std::uint32_t* combos = nullptr;
+    std::uint64_t held = 0;
+    KeyTable listOf(keys.size()); // 1 + the index of the key's records
+    std::vector<KeyRecords> lists;
+    bool tooLarge = false;
+    auto holding = visitWith([&](const std::uint32_t* combo, std::size_t count) {
+        auto* stored = static_cast<std::uint32_t*>(pass.memory.takeFromBottom(count * sizeof(std::uint32_t)));
+        if (!stored || held >> 32) {
+            tooLarge = true;
+            return false;
+        }
+        std::copy_n(combo, count, stored);
+        if (!combos)
+            combos = stored;
+        const std::uint64_t number = held++ << 32;
+        return pass.records.each(combo, count, [&](const std::uint32_t* units, std::uint64_t key) {
+            std::uint64_t record = number;
+            if (!pass.group)
+                for (std::size_t i = 0; i < count; ++i)
+                    record |= std::uint64_t{units[i] - pass.classes.groupsBegin(combo[i])} << (i * bits);
+            std::uint64_t& index = listOf[key];
+            if (index == 0) {
+                lists.emplace_back();
+                index = lists.size();
+            }
+            KeyRecords& list = lists[index - 1];
+            if (!list.last || list.last->used == list.last->size) {
+                const std::uint32_t size = std::min<std::uint32_t>(16u << std::min(list.blocks, 9u), 8192);
+                auto* block = static_cast<Block*>(
+                    pass.memory.takeFromTop(sizeof(Block) + size * sizeof(std::uint64_t)));
+                if (!block) {
+                    tooLarge = true;
+                    return false;
+                }
+                *block = {nullptr, size, 0};
+                (list.last ? list.last->next : list.first) = block;
+                list.last = block;
+                ++list.blocks;
+            }
+            list.last->records()[list.last->used++] = record;
+            return true;
+        });
+    });
+    pass.enumerator.enumerate(pass.words, holding);
+    if (tooLarge)
+        return Held::TooLarge;
+
+    const std::uint64_t mask = (std::uint64_t{1} << bits) - 1;
+    Units units;
+    for (const std::uint64_t key : listOf.keysMet())
+        for (Block* block = lists[listOf[key] - 1].first; block; block = block->next)
+            for (std::uint32_t r = 0; r < block->used; ++r) {
+                const std::uint64_t record = block->records()[r];
+                const std::uint32_t* combo = combos + (record >> 32) * stride;
+                for (std::size_t i = 0; i < pass.words; ++i)
+                    units[i] = pass.group ? combo[i]
+                                          : static_cast<std::uint32_t>(pass.classes.groupsBegin(combo[i]) +
+                                                                       ((record >> (i * bits)) & mask));
+                if (!pass.handOut(units.data()))
+                    return Held::Stopped;
+            }
+    return Held::Done;
+}
+
+// A range of keys at a time: a first enumeration counts the records of each
+// key, the next ones place those of the keys whose records fit the memory
+// together, as their units; a key with more is streamed on its own.
+bool byKeyRanges(const Pass& pass, const RankKeys& keys) {
+    const std::size_t words = pass.words;
+    KeyTable table(keys.size());
+    auto counting = visitWith([&](const std::uint32_t* combo, std::size_t count) {
+        return pass.records.each(combo, count, [&](const std::uint32_t*, std::uint64_t key) {
+            ++table[key];
+            return true;
+        });
+    });
+    pass.enumerator.enumerate(words, counting);
+
+    const std::vector<std::uint64_t> met = table.keysMet();
+    const std::size_t room = pass.memory.capacity() / (sizeof(std::uint32_t) * words);
+    for (std::size_t first = 0; first < met.size();) {
+        if (table[met[first]] > room) {
+            const std::uint64_t only = met[first++];
+            auto streaming = visitWith([&](const std::uint32_t* combo, std::size_t count) {
+                return pass.records.each(combo, count, [&](const std::uint32_t* units, std::uint64_t key) {
+                    return key != only || pass.handOut(units);
+                });
+            });
+            if (!pass.enumerator.enumerate(words, streaming))
+                return false;
+            continue;
+        }
+        // The next keys whose records fit together; each key's number becomes
+        // where its next record goes.
+        std::size_t end = first;
+        std::uint64_t held = 0;
+        for (; end < met.size() && held + table[met[end]] <= room; ++end) {
+            const std::uint64_t records = table[met[end]];
+            table[met[end]] = held;
+            held += records;
+        }
+        pass.memory.giveBack();
+        auto* placed =
+            static_cast<std::uint32_t*>(pass.memory.takeFromBottom(held * words * sizeof(std::uint32_t)));
+        const std::uint64_t lowest = met[first], highest = met[end - 1];
+        auto placing = visitWith([&](const std::uint32_t* combo, std::size_t count) {
+            return pass.records.each(combo, count, [&](const std::uint32_t* units, std::uint64_t key) {
+                if (key >= lowest && key <= highest)
+                    std::copy_n(units, words, placed + table[key]++ * words);
+                return true;
+            });
+        });
+        pass.enumerator.enumerate(words, placing);
+        for (std::uint64_t record = 0; record < held; ++record)
+            if (!pass.handOut(placed + record * words))
+                return false;
+        first = end;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -104,73 +269,33 @@ RankedPass::RankedPass(const AnagramClasses& classes, PhraseEnumerator& enumerat
     : classes_(classes), enumerator_(enumerator), lines_(lines), group_(group), longest_(longest),
       budget_(budget) {
     levels_ = classes.includedLevels();
-    for (std::size_t c = 0; c < classes.size(); ++c)
+    std::size_t mostGroups = 1;
+    for (std::size_t c = 0; c < classes.size(); ++c) {
+        mostGroups = std::max(mostGroups, classes.groupsEnd(c) - classes.groupsBegin(c));
         for (std::size_t g = classes.groupsBegin(c); g < classes.groupsEnd(c); ++g)
             levels_.push_back(classes.groupLevel(g));
+    }
+    while ((std::size_t{1} << choiceBits_) < mostGroups)
+        ++choiceBits_;
 }
+
+RankedPass::~RankedPass() = default;
 
 bool RankedPass::run(std::size_t words) {
     const RankKeys keys(levels_, classes_.included().size() + words, longest_);
     Records records(classes_, keys, group_);
-    KeyTable table(keys.size());
-    auto counting = visitWith([&](const std::uint32_t* combo, std::size_t count) {
-        return records.each(combo, count, [&](const std::uint32_t*, std::uint64_t key) {
-            ++table[key];
-            return true;
-        });
-    });
-    enumerator_.enumerate(words, counting);
-
-    Parts parts;
-    auto handOut = [&](const std::uint32_t* units) {
-        records.parts(units, words, parts.data());
-        return group_ ? lines_.group(parts.data(), words) : lines_.expand(parts.data(), words);
-    };
-    const std::vector<std::uint64_t> met = table.keysMet();
-    const std::size_t budget = std::max<std::size_t>(1, budget_ / (sizeof(std::uint32_t) * words));
-    for (std::size_t first = 0; first < met.size();) {
-        if (table[met[first]] > budget) {
-            const std::uint64_t only = met[first++];
-            auto streaming = visitWith([&](const std::uint32_t* combo, std::size_t count) {
-                return records.each(combo, count, [&](const std::uint32_t* units, std::uint64_t key) {
-                    return key != only || handOut(units);
-                });
-            });
-            if (!enumerator_.enumerate(words, streaming))
-                return false;
-            continue;
-        }
-        // The next keys whose records fit the budget together; each key's
-        // number becomes where its next record goes.
-        std::size_t end = first;
-        std::uint64_t held = 0;
-        for (; end < met.size() && held + table[met[end]] <= budget; ++end) {
-            const std::uint64_t records = table[met[end]];
-            table[met[end]] = held;
-            held += records;
-        }
-        if (placedSize_ < held * words) {
-            placed_.reset(new std::uint32_t[held * words]);
-            placedSize_ = held * words;
-        }
-        const std::uint64_t lowest = met[first], highest = met[end - 1];
-        auto placing = visitWith([&](const std::uint32_t* combo, std::size_t count) {
-            return records.each(combo, count, [&](const std::uint32_t* units, std::uint64_t key) {
-                if (key >= lowest && key <= highest) {
-                    std::uint32_t* to = placed_.get() + table[key]++ * words;
-                    for (std::size_t i = 0; i < words; ++i)
-                        to[i] = units[i];
-                }
-                return true;
-            });
-        });
-        enumerator_.enumerate(words, placing);
-        for (std::uint64_t record = 0; record < held; ++record)
-            if (!handOut(placed_.get() + record * words))
-                return false;
-        first = end;
+    if (!memory_)
+        memory_ = std::make_unique<ReservedMemory>(budget_);
+    const Pass pass{classes_, enumerator_, lines_, group_, words, records, *memory_};
+    switch (holdAll(pass, keys, choiceBits_)) {
+    case Held::Done:
+        return true;
+    case Held::Stopped:
+        return false;
+    case Held::TooLarge:
+        break;
     }
-    return true;
+    return byKeyRanges(pass, keys);
 }
 
 } // namespace tovrel
