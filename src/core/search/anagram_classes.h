@@ -60,6 +60,7 @@ public:
     std::uint8_t level(std::size_t e) const { return entryLevel_[e]; }
 
     // Groups of one level within a class, numbered in class order.
+    std::size_t groups() const { return groupClass_.size(); }
     std::size_t groupsBegin(std::size_t c) const { return groupBegin_[c]; }
     std::size_t groupsEnd(std::size_t c) const { return groupBegin_[c + 1]; }
     std::size_t groupEntriesBegin(std::size_t g) const { return groupEntry_[g]; }

@@ -9,6 +9,14 @@ bool FoundSink::addLines(const FoundWord* words, std::size_t count, std::size_t 
     return true;
 }
 
+char* FoundSink::textRoom(std::size_t, char*&) {
+    return nullptr;
+}
+
+bool FoundSink::textWritten(char*) {
+    return false;
+}
+
 void FindOutcome::addSkipped(const SkippedRecords& file, const std::string& name) {
     if (file.count == 0)
         return;

@@ -23,6 +23,13 @@ struct FoundWord {
     std::size_t count;
 };
 
+// How a sink that prints lines of text wants them (see FoundSink::textLayout).
+struct FoundTextLayout {
+    char wordSeparator;        // between the words of a line
+    char alternativeSeparator; // between the entries of a grouped word
+    char lineEnd;              // after each line
+};
+
 class FoundSink {
 public:
     virtual ~FoundSink() = default;
@@ -32,6 +39,18 @@ public:
     // `words`. Phrases come by the million; a sink that takes them in blocks
     // prints them faster than line by line. False stops the search.
     virtual bool addLines(const FoundWord* words, std::size_t count, std::size_t lines);
+
+    // A sink that prints lines of text may take them as text: the phrase
+    // search, which makes millions, then writes them straight into the sink's
+    // buffer, the words as add() would have them, laid out as said here.
+    // Null: lines come through add() and addLines() only.
+    virtual const FoundTextLayout* textLayout() const { return nullptr; }
+    // Room for at least `bytes` of lines, and kFoundTextPadding bytes beyond
+    // that may be written over; `end` is set to where the room ends. Null
+    // stops the search.
+    virtual char* textRoom(std::size_t bytes, char*& end);
+    // The lines written into the room end at `end`; false stops the search.
+    virtual bool textWritten(char* end);
 };
 
 struct FindOutcome {

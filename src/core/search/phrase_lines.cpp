@@ -11,15 +11,58 @@ PhraseLines::PhraseLines(const AnagramClasses& classes, FoundSink* sink, std::ui
     : classes_(classes), sink_(sink), limit_(limit ? limit : std::numeric_limits<std::uint64_t>::max()),
       included_(classes.included().size()) {
     for (const std::string_view& word : classes.included())
-        line_.push_back({&word, 1});
-    line_.resize(included_ + kMostParts);
-    if (sink_)
+        includedWords_.push_back({&word, 1});
+    if (!sink_)
+        return;
+    layout_ = sink_->textLayout();
+    if (layout_) {
+        wordSeparator_ = layout_->wordSeparator;
+        alternativeSeparator_ = layout_->alternativeSeparator;
+        lineEnd_ = layout_->lineEnd;
+    }
+    if (!layout_)
         block_.resize(std::max(kBlockWords, included_ + kMostParts));
+    else if (!newRoom(kRoom))
+        stoppedBySink_ = true;
+}
+
+bool PhraseLines::newRoom(std::size_t bytes) {
+    if (at_ != given_ && !sink_->textWritten(at_)) {
+        stoppedBySink_ = true;
+        return false;
+    }
+    handed_ = lines_;
+    char* end = nullptr;
+    if (!(at_ = given_ = sink_->textRoom(std::max(bytes, kRoom), end))) {
+        stoppedBySink_ = true;
+        return false;
+    }
+    roomLimit_ = end - kFoundTextPadding - 1;
+    return true;
+}
+
+bool PhraseLines::writeLong(std::string_view entry) {
+    if (stoppedBySink_ || !newRoom(entry.size() + 1))
+        return false;
+    std::memcpy(at_, entry.data(), entry.size());
+    at_ += entry.size();
+    return true;
 }
 
 bool PhraseLines::flush() {
-    if (used_ == 0 || stoppedBySink_)
-        return !stoppedBySink_;
+    if (stoppedBySink_)
+        return false;
+    if (layout_) {
+        if (at_ != given_ && !sink_->textWritten(at_)) {
+            stoppedBySink_ = true;
+            return false;
+        }
+        given_ = at_;
+        handed_ = lines_;
+        return true;
+    }
+    if (used_ == 0)
+        return true;
     const std::size_t lines = used_ / width_;
     used_ = 0;
     if (!sink_->addLines(block_.data(), width_, lines)) {
@@ -30,18 +73,76 @@ bool PhraseLines::flush() {
     return true;
 }
 
-bool PhraseLines::makeRoom(std::size_t words) {
-    if (words != width_ || used_ + words > block_.size()) {
-        if (!flush())
+bool PhraseLines::gatherLine(const FoundWord* words, std::size_t count) {
+    const std::size_t width = included_ + count;
+    if ((width != width_ || used_ + width > block_.size()) && !flush())
+        return false;
+    width_ = width;
+    FoundWord* line = block_.data() + used_;
+    for (std::size_t i = 0; i < included_; ++i)
+        line[i] = includedWords_[i];
+    for (std::size_t i = 0; i < count; ++i)
+        line[included_ + i] = words[i];
+    used_ += width;
+    return counted();
+}
+
+bool PhraseLines::gatherRun(const FoundWord* words, std::size_t count) {
+    FoundWord line[kMostParts];
+    std::copy_n(words, count, line);
+    const FoundWord last = words[count - 1];
+    for (std::size_t i = 0; i < last.count; ++i) {
+        line[count - 1] = {last.entries + i, 1};
+        if (!gatherLine(line, count))
             return false;
-        width_ = words;
     }
     return true;
 }
 
-bool PhraseLines::gathered() {
-    used_ += width_;
-    return ++lines_ < limit_ || (flush(), false);
+bool PhraseLines::writeRun(const FoundWord* words, std::size_t count) {
+    // The words before the last are the start of every line: made once, in
+    // a buffer of their own (reading back what was just written to the room
+    // would wait on the writes), then copied in one move of a fixed size when
+    // they are short, as they mostly are.
+    constexpr std::size_t kShortStart = 2 * kFoundTextPadding;
+    char start[kShortStart + kFoundTextPadding];
+    std::size_t startSize = 0;
+    auto shortStart = [&](const FoundWord* from, std::size_t n) {
+        for (std::size_t w = 0; w < n; ++w) {
+            const std::string_view& entry = from[w].entries[0];
+            if (from[w].count != 1 || entry.size() > kFoundTextPadding ||
+                startSize + entry.size() + 1 > kShortStart)
+                return false;
+            std::memcpy(start + startSize, entry.data(), kFoundTextPadding);
+            startSize += entry.size();
+            start[startSize++] = wordSeparator_;
+        }
+        return true;
+    };
+    const bool short_ = shortStart(includedWords_.data(), included_) && shortStart(words, count - 1);
+    const FoundWord last = words[count - 1];
+    for (std::size_t i = 0; i < last.count; ++i) {
+        const std::string_view& entry = last.entries[i];
+        char* at = at_;
+        if (short_ && entry.size() <= kFoundTextPadding && at + kShortStart <= roomLimit_) {
+            std::memcpy(at, start, kShortStart);
+            at += startSize;
+            std::memcpy(at, entry.data(), kFoundTextPadding);
+            at += entry.size();
+            *at++ = lineEnd_;
+            at_ = at;
+        } else {
+            const FoundWord one{&entry, 1};
+            if ((included_ > 0 && !writeWords(includedWords_.data(), included_, at)) ||
+                !writeWords(words, count - 1, at) || !writeWords(&one, 1, at))
+                return false;
+            at[-1] = lineEnd_;
+            at_ = at;
+        }
+        if (!counted())
+            return false;
+    }
+    return true;
 }
 
 std::uint64_t PhraseLines::multisets(const Part* parts, std::size_t count) {
@@ -68,35 +169,42 @@ bool PhraseLines::expand(const Part* parts, std::size_t count) {
         handed_ = lines_;
         return lines_ < limit_;
     }
-    // Most parts are a single entry: the one line goes straight into the block.
+    // Most parts are a single entry: the one line at once.
     bool single = true;
-    for (std::size_t i = 0; i < count; ++i)
+    FoundWord words[kMostParts];
+    for (std::size_t i = 0; i < count; ++i) {
         single &= parts[i].end - parts[i].begin == 1;
-    if (!single)
-        return expandFrom(parts, count, 0, count ? parts[0].begin : 0);
-    if (!makeRoom(included_ + count))
-        return false;
-    FoundWord* to = block_.data() + used_;
-    std::copy_n(line_.data(), included_, to);
-    for (std::size_t i = 0; i < count; ++i)
-        to[included_ + i] = {classes_.entry(parts[i].begin), 1};
-    return gathered();
+        words[i] = {classes_.entry(parts[i].begin), 1};
+    }
+    return single ? line(words, count) : expandAll(parts, count);
 }
 
-bool PhraseLines::expandFrom(const Part* parts, std::size_t count, std::size_t i, std::size_t first) {
-    if (i == count) {
-        if (!makeRoom(included_ + count))
+bool PhraseLines::expandAll(const Part* parts, std::size_t count) {
+    // An odometer over the entries of the parts but the last, whose entries
+    // make a run of lines; a part that repeats the one before starts at its
+    // entry, so that each multiset comes once.
+    std::size_t at[kMostParts];
+    FoundWord words[kMostParts];
+    const std::size_t last = count - 1;
+    auto restartFrom = [&](std::size_t i) {
+        for (; i < count; ++i) {
+            at[i] = i > 0 && parts[i].begin == parts[i - 1].begin ? at[i - 1] : parts[i].begin;
+            words[i] = {classes_.entry(at[i]), 1};
+        }
+        words[last].count = parts[last].end - at[last];
+    };
+    restartFrom(0);
+    for (;;) {
+        if (!run(words, count))
             return false;
-        std::copy_n(line_.data(), included_ + count, block_.data() + used_);
-        return gathered();
+        std::size_t i = last;
+        while (i > 0 && ++at[i - 1] == parts[i - 1].end)
+            --i;
+        if (i == 0)
+            return true;
+        words[i - 1] = {classes_.entry(at[i - 1]), 1};
+        restartFrom(i);
     }
-    const bool repeated = i + 1 < count && parts[i + 1].begin == parts[i].begin;
-    for (std::size_t e = first; e < parts[i].end; ++e) {
-        line_[included_ + i] = {classes_.entry(e), 1};
-        if (!expandFrom(parts, count, i + 1, repeated ? e : i + 1 < count ? parts[i + 1].begin : 0))
-            return false;
-    }
-    return true;
 }
 
 bool PhraseLines::group(const Part* parts, std::size_t count) {
@@ -104,13 +212,10 @@ bool PhraseLines::group(const Part* parts, std::size_t count) {
         handed_ = ++lines_;
         return lines_ < limit_;
     }
-    if (!makeRoom(included_ + count))
-        return false;
-    FoundWord* to = block_.data() + used_;
-    std::copy_n(line_.data(), included_, to);
+    FoundWord words[kMostParts];
     for (std::size_t i = 0; i < count; ++i)
-        to[included_ + i] = {classes_.entry(parts[i].begin), parts[i].end - parts[i].begin};
-    return gathered();
+        words[i] = {classes_.entry(parts[i].begin), parts[i].end - parts[i].begin};
+    return line(words, count);
 }
 
 } // namespace tovrel

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tovrel {
@@ -12,9 +13,10 @@ class AnagramClasses;
 
 // Turns found multisets into result lines for the sink: the included words
 // first, then one word for each part, the parts being classes or groups of
-// one level within a class (a run of entries each). Lines are gathered into
-// blocks and handed over a block at a time; counts them and stops at the
-// limit or when the sink says so.
+// one level within a class (a run of entries each). A sink that takes text
+// gets the lines written into its buffer (see FoundSink::textLayout); any
+// other gets them gathered into blocks of words, a block at a time. Counts
+// the lines and stops at the limit or when the sink says so.
 class PhraseLines {
 public:
     struct Part {
@@ -29,7 +31,19 @@ public:
     bool expand(const Part* parts, std::size_t count);
     // One line whose words list every entry of their part.
     bool group(const Part* parts, std::size_t count);
-    // Hands the lines gathered so far to the sink; false when it stopped.
+    // One line of these words after the included ones: each one entry, or
+    // with grouping its alternatives. The quick way for a caller that has
+    // them at hand.
+    bool line(const FoundWord* words, std::size_t count) {
+        return layout_ ? writeLine(words, count) : gatherLine(words, count);
+    }
+    // The lines of these words where the last has several entries, one line
+    // for each, the words before it being one entry each. In text, the words
+    // before the last are written once, then copied.
+    bool run(const FoundWord* words, std::size_t count) {
+        return layout_ ? writeRun(words, count) : gatherRun(words, count);
+    }
+    // Hands the lines gathered or written so far to the sink; false when it stopped.
     bool flush();
 
     // Lines handed out (or counted), but for the block the sink stopped at.
@@ -37,30 +51,84 @@ public:
     bool stoppedBySink() const { return stoppedBySink_; }
 
 private:
-    // Room for one more line of `words` words; false when the sink stopped.
-    bool makeRoom(std::size_t words);
-    // After a line is gathered: false at the limit.
-    bool gathered();
-    // The lines from part i on, its entries starting at `first`.
-    bool expandFrom(const Part* parts, std::size_t count, std::size_t i, std::size_t first);
+    // False at the limit.
+    bool counted() {
+        if (++lines_ < limit_)
+            return true;
+        flush();
+        return false;
+    }
+
+    bool writeLine(const FoundWord* words, std::size_t count) {
+        // In locals: a write through a char pointer could be one to any member.
+        char* at = at_;
+        if ((included_ > 0 && !writeWords(includedWords_.data(), included_, at)) ||
+            !writeWords(words, count, at))
+            return false;
+        at[-1] = lineEnd_;
+        at_ = at;
+        return counted();
+    }
+    // Each word followed by the word separator.
+    bool writeWords(const FoundWord* words, std::size_t count, char*& at) {
+        const char* limit = roomLimit_;
+        const char alternativeSeparator = alternativeSeparator_, wordSeparator = wordSeparator_;
+        for (const FoundWord* word = words; word != words + count; ++word) {
+            for (const std::string_view* entry = word->entries; entry != word->entries + word->count;
+                 ++entry) {
+                if (entry->size() <= kFoundTextPadding && at <= limit) {
+                    std::memcpy(at, entry->data(), kFoundTextPadding);
+                    at += entry->size();
+                } else {
+                    at_ = at;
+                    if (!writeLong(*entry))
+                        return false;
+                    at = at_;
+                    limit = roomLimit_;
+                }
+                *at++ = alternativeSeparator;
+            }
+            at[-1] = wordSeparator;
+        }
+        return true;
+    }
+    bool writeRun(const FoundWord* words, std::size_t count);
+    bool gatherRun(const FoundWord* words, std::size_t count);
+    // An entry longer than the padding, or one that the room has no space for.
+    bool writeLong(std::string_view entry);
+    // Gives the sink the text written so far and asks for room for `bytes` more.
+    bool newRoom(std::size_t bytes);
+    bool gatherLine(const FoundWord* words, std::size_t count);
+    // The lines of parts of which some have more than one entry.
+    bool expandAll(const Part* parts, std::size_t count);
     // Lines when only counting: a part repeated m times over n entries gives multichoose(n, m).
     static std::uint64_t multisets(const Part* parts, std::size_t count);
 
     // A block of lines is about this many words: large enough that the sink's
     // work for a block outweighs its call, small enough to stay in the cache.
-    static constexpr std::size_t kBlockWords = 2048;
+    static constexpr std::size_t kBlockWords = 1024;
+    // Room asked of a sink that takes text at a time.
+    static constexpr std::size_t kRoom = std::size_t{1} << 14;
 
     const AnagramClasses& classes_;
     FoundSink* sink_;
+    const FoundTextLayout* layout_ = nullptr;
+    char wordSeparator_ = ' ', alternativeSeparator_ = '/', lineEnd_ = '\n';
     std::uint64_t limit_;
-    std::uint64_t lines_ = 0; // gathered or counted
+    std::uint64_t lines_ = 0; // gathered, written or counted
     std::uint64_t handed_ = 0;
     bool stoppedBySink_ = false;
     std::size_t included_;
-    std::vector<FoundWord> line_;  // the line being made: the included words, then one for each part
-    std::vector<FoundWord> block_; // whole lines of width_ words each
-    std::size_t used_ = 0;         // words of block_ in use
+    std::vector<FoundWord> includedWords_;
+    // Blocks of words: whole lines of width_ words each.
+    std::vector<FoundWord> block_;
+    std::size_t used_ = 0;
     std::size_t width_ = 0;
+    // Text: where the next byte goes, the last place where a short entry and
+    // its separator fit, and the end of what the sink has been given.
+    char* at_ = nullptr;
+    char* roomLimit_ = nullptr;
+    char* given_ = nullptr;
 };
 
 } // namespace tovrel

@@ -12,7 +12,7 @@ namespace tovrel {
 // What a phrase search looks for and how it hands out its results.
 struct PhraseOptions {
     enum class Order {
-        Ranked, // fewer words first, then by commonness (see RankKeys), then as found
+        Ranked, // fewer words first, then by commonness (see RankKeys), then in a fixed order
         List,   // as found: by number of words, then as the search meets them, entries in list order
     };
 

@@ -34,12 +34,15 @@ template <typename Visit> VisitWith<Visit> visitWith(Visit visit) {
 class Records {
 public:
     Records(const AnagramClasses& classes, const RankKeys& keys, bool group)
-        : classes_(classes), keys_(keys), group_(group) {
-        for (std::size_t i = 0; i < classes.included().size(); ++i) {
-            levels_[i] = classes.includedLevels()[i];
+        : classes_(classes), keys_(keys), group_(group), included_(classes.included().size()) {
+        for (std::size_t i = 0; i < included_; ++i) {
+            ranks_[i] = keys.rank(classes.includedLevels()[i]);
             includedShortest_ = std::min(includedShortest_, classes.includedLengths()[i]);
         }
-        included_ = classes.included().size();
+        for (std::size_t g = 0; g < classes.groups(); ++g) {
+            groupRank_.push_back(keys.rank(classes.groupLevel(g)));
+            groupEntries_.push_back(classes.groupEntriesEnd(g) - classes.groupEntriesBegin(g));
+        }
     }
 
     // Calls take(units, key) for each record, in the same order each time;
@@ -47,9 +50,15 @@ public:
     template <typename Take> bool each(const std::uint32_t* combo, std::size_t count, Take&& take) {
         combo_ = combo;
         count_ = count;
-        if (group_) // ranked by its commonest entries: each class's first group
-            return take(combo, key(combo, [&](std::uint32_t c) { return classes_.groupsBegin(c); }));
-        return choose(0, take);
+        shortest_ = includedShortest_;
+        for (std::size_t i = 0; i < count; ++i)
+            shortest_ = std::min(shortest_, classes_.length(combo[i]));
+        if (group_) { // ranked by its commonest entries: each class's first group
+            for (std::size_t i = 0; i < count; ++i)
+                ranks_[included_ + i] = groupRank_[classes_.groupsBegin(combo[i])];
+            return take(combo, keys_.key(ranks_.data(), shortest_, 1));
+        }
+        return choose(0, 1, take);
     }
 
     // The entries of a record's units.
@@ -62,27 +71,18 @@ public:
     }
 
 private:
-    // The key of a record whose i-th word is of the group groupOf(units[i]).
-    template <typename GroupOf> std::uint64_t key(const std::uint32_t* units, GroupOf groupOf) {
-        std::uint32_t shortest = includedShortest_;
-        for (std::size_t i = 0; i < count_; ++i) {
-            const std::size_t g = groupOf(units[i]);
-            levels_[included_ + i] = classes_.groupLevel(g);
-            shortest = std::min(shortest, classes_.groupLength(g));
-        }
-        return keys_.key(levels_.data(), shortest);
-    }
-
     // A group for each class from position i on; a class that repeats takes groups in rising order.
-    template <typename Take> bool choose(std::size_t i, Take& take) {
+    // `lines`: those the groups chosen so far make together.
+    template <typename Take> bool choose(std::size_t i, std::uint64_t lines, Take& take) {
         if (i == count_)
-            return take(units_.data(), key(units_.data(), [](std::uint32_t g) { return g; }));
+            return take(units_.data(), keys_.key(ranks_.data(), shortest_, lines));
         std::size_t first = classes_.groupsBegin(combo_[i]);
         if (i > 0 && combo_[i] == combo_[i - 1])
             first = units_[i - 1];
         for (std::size_t g = first; g < classes_.groupsEnd(combo_[i]); ++g) {
             units_[i] = static_cast<std::uint32_t>(g);
-            if (!choose(i + 1, take))
+            ranks_[included_ + i] = groupRank_[g];
+            if (!choose(i + 1, std::min(lines * groupEntries_[g], RankKeys::kMostShape), take))
                 return false;
         }
         return true;
@@ -91,12 +91,15 @@ private:
     const AnagramClasses& classes_;
     const RankKeys& keys_;
     bool group_;
-    std::size_t included_ = 0;
+    std::size_t included_;
     std::uint32_t includedShortest_ = UINT32_MAX;
-    std::array<std::uint8_t, PhraseOptions::kMostWords> levels_{}; // the included words first
+    std::vector<std::uint8_t> groupRank_;
+    std::vector<std::uint64_t> groupEntries_;
+    std::array<std::uint8_t, PhraseOptions::kMostWords> ranks_{}; // the included words first
     Units units_{};
     const std::uint32_t* combo_ = nullptr;
     std::size_t count_ = 0;
+    std::uint32_t shortest_ = 0;
 };
 
 // What one number of words needs for ranking.
@@ -108,6 +111,7 @@ struct Pass {
     std::size_t words;
     Records& records;
     ReservedMemory& memory;
+    const std::vector<FoundWord>& unitWords; // the word a group (or with grouping a class) makes in a line
 
     bool handOut(const std::uint32_t* units) const {
         Parts parts;
@@ -120,97 +124,139 @@ struct Pass {
 // page or two, each taken from the top of the reserved memory.
 struct Block {
     Block* next;
-    std::uint32_t size;
-    std::uint32_t used;
-    std::uint64_t* records() { return reinterpret_cast<std::uint64_t*>(this + 1); }
+    std::size_t used; // set when the block is full, or once every record is in
 };
-struct KeyRecords {
+template <typename Record> Record* recordsOf(Block* block) {
+    return reinterpret_cast<Record*>(block + 1);
+}
+template <typename Record> struct KeyRecords {
+    Record* at = nullptr; // where the next record goes
+    Record* end = nullptr;
     Block* first = nullptr;
     Block* last = nullptr;
-    std::uint32_t blocks = 0;
+    unsigned blocks = 0;
 };
 
-enum class Held { Done, Stopped, TooLarge };
+enum class Held {
+    Done,
+    Stopped,
+    NoRoom,    // the records would pass the budget
+    TooNarrow, // more multisets than a record of this size can number
+};
 
 // Every record held at once, from one enumeration: each multiset of classes
 // at the bottom of the memory, and for each key the records that have it, a
-// record being the number of its multiset and, `bits` for each class, which
-// of its groups it takes.
-Held holdAll(const Pass& pass, const RankKeys& keys, unsigned bits) {
-    if (!pass.group && bits * pass.words > 32)
-        return Held::TooLarge;
+// record being, `bits` for each class, which of its groups it takes, and
+// above them the number of its multiset. Four bytes a record where they can
+// number every multiset, else eight.
+template <typename Record> Held holdAll(const Pass& pass, unsigned bits) {
+    const unsigned choiceBits = pass.group ? 0 : bits * static_cast<unsigned>(pass.words);
+    if (choiceBits >= 8 * sizeof(Record))
+        return Held::TooNarrow;
+    const std::uint64_t mostCombos = std::uint64_t{1}
+                                     << std::min(32u, 8 * unsigned{sizeof(Record)} - choiceBits);
     pass.memory.giveBack();
     const std::size_t stride = (pass.words + 1) & ~std::size_t{1}; // as the memory rounds to 8 bytes
     const std::uint32_t* combos = nullptr;
     std::uint64_t held = 0;
-    KeyTable listOf(keys.size()); // 1 + the index of the key's records
-    std::vector<KeyRecords> lists;
-    bool tooLarge = false;
+    KeyTable listOf; // 1 + the index of the key's records
+    std::vector<KeyRecords<Record>> lists;
+    Held status = Held::Done;
     auto holding = visitWith([&](const std::uint32_t* combo, std::size_t count) {
         auto* stored = static_cast<std::uint32_t*>(pass.memory.takeFromBottom(count * sizeof(std::uint32_t)));
-        if (!stored || held >> 32) {
-            tooLarge = true;
+        if (!stored || held == mostCombos) {
+            status = stored ? Held::TooNarrow : Held::NoRoom;
             return false;
         }
-        std::copy_n(combo, count, stored);
+        for (std::size_t i = 0; i < count; ++i)
+            stored[i] = combo[i];
         if (!combos)
             combos = stored;
-        const std::uint64_t number = held++ << 32;
+        const Record number = static_cast<Record>(held++ << choiceBits);
         return pass.records.each(combo, count, [&](const std::uint32_t* units, std::uint64_t key) {
-            std::uint64_t record = number;
+            Record record = number;
             if (!pass.group)
                 for (std::size_t i = 0; i < count; ++i)
-                    record |= std::uint64_t{units[i] - pass.classes.groupsBegin(combo[i])} << (i * bits);
+                    record |= static_cast<Record>(units[i] - pass.classes.groupsBegin(combo[i]))
+                              << (i * bits);
             std::uint64_t& index = listOf[key];
             if (index == 0) {
                 lists.emplace_back();
                 index = lists.size();
             }
-            KeyRecords& list = lists[index - 1];
-            if (!list.last || list.last->used == list.last->size) {
-                const std::uint32_t size = std::min<std::uint32_t>(16u << std::min(list.blocks, 9u), 8192);
-                auto* block = static_cast<Block*>(
-                    pass.memory.takeFromTop(sizeof(Block) + size * sizeof(std::uint64_t)));
+            KeyRecords<Record>& list = lists[index - 1];
+            if (list.at == list.end) {
+                const std::size_t size =
+                    std::min<std::size_t>(std::size_t{16} << std::min(list.blocks, 9u), 8192);
+                auto* block =
+                    static_cast<Block*>(pass.memory.takeFromTop(sizeof(Block) + size * sizeof(Record)));
                 if (!block) {
-                    tooLarge = true;
+                    status = Held::NoRoom;
                     return false;
                 }
-                *block = {nullptr, size, 0};
-                (list.last ? list.last->next : list.first) = block;
+                *block = {nullptr, 0};
+                if (list.last) {
+                    list.last->used = static_cast<std::size_t>(list.at - recordsOf<Record>(list.last));
+                    list.last->next = block;
+                } else {
+                    list.first = block;
+                }
                 list.last = block;
+                list.at = recordsOf<Record>(block);
+                list.end = list.at + size;
                 ++list.blocks;
             }
-            list.last->records()[list.last->used++] = record;
+            *list.at++ = record;
             return true;
         });
     });
     pass.enumerator.enumerate(pass.words, holding);
-    if (tooLarge)
-        return Held::TooLarge;
+    if (status != Held::Done)
+        return status;
+    for (KeyRecords<Record>& list : lists)
+        list.last->used = static_cast<std::size_t>(list.at - recordsOf<Record>(list.last));
 
-    const std::uint64_t mask = (std::uint64_t{1} << bits) - 1;
+    // The records of a key make as many lines each (see RankKeys): those
+    // whose every group is one entry, most of them, are made straight from
+    // the words of their groups. The multisets are looked up a few records
+    // ahead, as the records of a key are spread over them.
+    constexpr std::size_t kAhead = 8;
+    const Record mask = static_cast<Record>((Record{1} << bits) - 1);
     Units units;
-    for (const std::uint64_t key : listOf.keysMet())
-        for (Block* block = lists[listOf[key] - 1].first; block; block = block->next)
-            for (std::uint32_t r = 0; r < block->used; ++r) {
-                const std::uint64_t record = block->records()[r];
-                const std::uint32_t* combo = combos + (record >> 32) * stride;
+    FoundWord line[PhraseLines::kMostParts];
+    for (const std::uint64_t key : listOf.keysMet()) {
+        const bool single = pass.group || RankKeys::lines(key) == 1;
+        for (Block* block = lists[listOf[key] - 1].first; block; block = block->next) {
+            const Record* records = recordsOf<Record>(block);
+            for (std::size_t r = 0; r < block->used; ++r) {
+                if (r + kAhead < block->used)
+                    __builtin_prefetch(combos + (records[r + kAhead] >> choiceBits) * stride);
+                const Record record = records[r];
+                const std::uint32_t* combo = combos + (record >> choiceBits) * stride;
                 for (std::size_t i = 0; i < pass.words; ++i)
                     units[i] = pass.group ? combo[i]
                                           : static_cast<std::uint32_t>(pass.classes.groupsBegin(combo[i]) +
                                                                        ((record >> (i * bits)) & mask));
-                if (!pass.handOut(units.data()))
+                if (single) {
+                    for (std::size_t i = 0; i < pass.words; ++i)
+                        line[i] = pass.unitWords[units[i]];
+                    if (!pass.lines.line(line, pass.words))
+                        return Held::Stopped;
+                } else if (!pass.handOut(units.data())) {
                     return Held::Stopped;
+                }
             }
+        }
+    }
     return Held::Done;
 }
 
 // A range of keys at a time: a first enumeration counts the records of each
 // key, the next ones place those of the keys whose records fit the memory
 // together, as their units; a key with more is streamed on its own.
-bool byKeyRanges(const Pass& pass, const RankKeys& keys) {
+bool byKeyRanges(const Pass& pass) {
     const std::size_t words = pass.words;
-    KeyTable table(keys.size());
+    KeyTable table;
     auto counting = visitWith([&](const std::uint32_t* combo, std::size_t count) {
         return pass.records.each(combo, count, [&](const std::uint32_t*, std::uint64_t key) {
             ++table[key];
@@ -272,8 +318,15 @@ RankedPass::RankedPass(const AnagramClasses& classes, PhraseEnumerator& enumerat
     std::size_t mostGroups = 1;
     for (std::size_t c = 0; c < classes.size(); ++c) {
         mostGroups = std::max(mostGroups, classes.groupsEnd(c) - classes.groupsBegin(c));
-        for (std::size_t g = classes.groupsBegin(c); g < classes.groupsEnd(c); ++g)
+        if (group)
+            unitWords_.push_back(
+                {classes.entry(classes.entriesBegin(c)), classes.entriesEnd(c) - classes.entriesBegin(c)});
+        for (std::size_t g = classes.groupsBegin(c); g < classes.groupsEnd(c); ++g) {
             levels_.push_back(classes.groupLevel(g));
+            if (!group)
+                unitWords_.push_back({classes.entry(classes.groupEntriesBegin(g)),
+                                      classes.groupEntriesEnd(g) - classes.groupEntriesBegin(g)});
+        }
     }
     while ((std::size_t{1} << choiceBits_) < mostGroups)
         ++choiceBits_;
@@ -286,16 +339,20 @@ bool RankedPass::run(std::size_t words) {
     Records records(classes_, keys, group_);
     if (!memory_)
         memory_ = std::make_unique<ReservedMemory>(budget_);
-    const Pass pass{classes_, enumerator_, lines_, group_, words, records, *memory_};
-    switch (holdAll(pass, keys, choiceBits_)) {
+    const Pass pass{classes_, enumerator_, lines_, group_, words, records, *memory_, unitWords_};
+    Held held = holdAll<std::uint32_t>(pass, choiceBits_);
+    if (held == Held::TooNarrow)
+        held = holdAll<std::uint64_t>(pass, choiceBits_);
+    switch (held) {
     case Held::Done:
         return true;
     case Held::Stopped:
         return false;
-    case Held::TooLarge:
+    case Held::NoRoom:
+    case Held::TooNarrow:
         break;
     }
-    return byKeyRanges(pass, keys);
+    return byKeyRanges(pass);
 }
 
 } // namespace tovrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/search/found.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -14,6 +16,9 @@ class ReservedMemory;
 
 // Hands out the results of one number of words in rank order (see RankKeys;
 // last, in the order the search meets them).
+//
+// Ranking holds what it must: the records of every result of the number of
+// words, to put the commonest first.
 //
 // A result of grouped lines is a multiset of classes, ranked by its commonest
 // entries; otherwise it is a multiset of groups (the entries of one class and
@@ -43,6 +48,7 @@ private:
     std::size_t budget_;
     std::vector<std::uint8_t> levels_; // every level a word can have
     unsigned choiceBits_ = 0;          // for the group of one class within a record
+    std::vector<FoundWord> unitWords_; // the word each group (or with grouping each class) makes
     std::unique_ptr<ReservedMemory> memory_;
 };
 

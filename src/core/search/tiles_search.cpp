@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 #include <vector>
 
 namespace tovrel {
@@ -92,13 +93,21 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
     if (error)
         return FindOutcome::unreadable("cannot read the word list " + error->message());
 
+    // An entry the list holds twice is one word, the first.
+    std::unordered_set<std::string_view> seen;
+    matches.erase(std::remove_if(
+                      matches.begin(), matches.end(),
+                      [&](const Match& match) {
+                          return !seen.insert(std::string_view(text).substr(match.offset, match.size)).second;
+                      }),
+                  matches.end());
     outcome.count = matches.size();
     if (!sink)
         return outcome;
     if (commonness) {
         // The commonness file tells of the shipped list, not of the words a user added.
         std::vector<std::string_view> words;
-        for (const Match& match : matches)
+        for (const Match& match : matches) // the added words come last
             if (!match.added)
                 words.push_back(std::string_view(text).substr(match.offset, match.size));
         std::vector<std::uint8_t> levels;

@@ -20,8 +20,9 @@ struct TilesOptions {
 // The entries that a rack of tiles spells, each tile used at most once and a
 // blank standing for any one letter: longest first, then commoner first (by
 // `commonness`, which may be null; an entry of the user's added words counts
-// as the rarest), then in list order. Each result is one word, handed to
-// `sink` as it stands in the list; a null sink only counts.
+// as the rarest), then in list order; an entry the list holds twice comes
+// once. Each result is one word, handed to `sink` as it stands in the list; a
+// null sink only counts.
 FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const Commonness* commonness,
                       FoundSink* sink);
 

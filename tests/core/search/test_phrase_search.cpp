@@ -4,6 +4,7 @@
 #include "core/wordlist/utf8.h"
 #include "core/wordlist/word_list.h"
 #include "support/found_lines.h"
+#include "support/found_text.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -193,8 +194,46 @@ TEST_P(PhraseSearch, RanksAlikeWithLessMemory) {
     }
 }
 
+// A sink that takes text gets the same lines, written by the search itself.
+TEST_P(PhraseSearch, WritesTheSameLinesAsText) {
+    FoundText found;
+    const FindOutcome outcome = run(GetParam().options, &found);
+    std::string expected;
+    for (const std::string& line : GetParam().lines)
+        expected += line + "\n";
+    EXPECT_EQ(found.text, expected);
+    EXPECT_EQ(outcome.count, GetParam().lines.size());
+}
+
 INSTANTIATE_TEST_SUITE_P(Rules, PhraseSearch, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Thousands of lines, over many rooms of text: the same as the words.
+TEST(PhraseSearchText, ManyLinesAsText) {
+    std::string list;
+    for (const char a : std::string("abcdeNOP"))
+        for (const char b : std::string("abcdeno"))
+            list += std::string{a, b, '\n'};
+    for (const bool group : {false, true})
+        for (const auto order : {PhraseOptions::Order::Ranked, PhraseOptions::Order::List}) {
+            PhraseOptions options = phrase(U"abcdeabcdenonoab");
+            options.maxWords = 8;
+            options.group = group;
+            options.order = order;
+            tovrel::Commonness commonness;
+            commonness.load("level 10\nab\nan\nlevel 20\nbe\nNo\n", "fixture");
+            FoundLines lines;
+            FoundText text;
+            tovrel::RecordReader forLines(list), forText(list);
+            tovrel::findPhrases(options, forLines, &commonness, &lines);
+            tovrel::findPhrases(options, forText, &commonness, &text);
+            std::string expected;
+            for (const std::string& line : lines.lines)
+                expected += line + "\n";
+            EXPECT_GT(lines.lines.size(), 1000u);
+            EXPECT_TRUE(text.text == expected) << group;
+        }
+}
 
 TEST(PhraseSearchStop, SinkStopsTheSearchAtOnce) {
     tovrel::RecordReader list(kList);
