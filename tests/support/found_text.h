@@ -25,10 +25,12 @@ public:
     char* textRoom(std::size_t bytes, char*& end) override {
         room_.assign(bytes + tovrel::kFoundTextPadding, '\x7F');
         end = room_.data() + room_.size();
+        taken_ = room_.data();
         return room_.data();
     }
     bool textWritten(char* end) override {
-        text.append(room_.data(), end);
+        text.append(taken_, static_cast<std::size_t>(end - taken_));
+        taken_ = end;
         return true;
     }
 
@@ -37,4 +39,5 @@ public:
 private:
     tovrel::FoundTextLayout layout_{' ', '/', '\n'};
     std::vector<char> room_;
+    const char* taken_ = nullptr; // the end of what was taken from the room
 };

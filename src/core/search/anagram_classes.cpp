@@ -49,7 +49,7 @@ void AnagramClasses::start(const PhraseOptions& options, const LetterMap& letter
 void AnagramClasses::read(RecordReader& file, bool added) {
     const std::size_t minLength = std::max<std::size_t>(options_->minLength, 1);
     const Counts& guards = layout_->guards();
-    file.forEachRecord([&](std::string_view record, bool ascii) {
+    file.forEachRecordIn(encoding_, [&](std::string_view record, bool ascii) {
         for (std::size_t i = 0; i < included_.size(); ++i)
             if (included_[i] && record == *included_[i]) {
                 includedInList_[i] = true;

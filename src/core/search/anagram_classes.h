@@ -57,6 +57,7 @@ public:
     std::size_t entriesBegin(std::size_t c) const { return entryBegin_[c]; }
     std::size_t entriesEnd(std::size_t c) const { return entryBegin_[c + 1]; }
     const std::string_view* entry(std::size_t e) const { return &entryText_[e]; }
+    const std::string_view* entries() const { return entryText_.data(); }
     std::uint8_t level(std::size_t e) const { return entryLevel_[e]; }
 
     // Groups of one level within a class, numbered in class order.

@@ -10,6 +10,9 @@
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tovrel {
 namespace {
@@ -32,6 +35,17 @@ std::size_t hashOf(std::string_view word) {
         left -= taken;
     }
     return static_cast<std::size_t>(hash);
+}
+
+// A word's bit in a table of a few thousand words: most other words miss it.
+constexpr std::size_t kGlanceBits = std::size_t{1} << 16;
+std::size_t glanceAt(std::string_view word) {
+    std::uint64_t seen = word.size();
+    if (!word.empty())
+        seen |= std::uint64_t{static_cast<unsigned char>(word.front())} << 16 |
+                std::uint64_t{static_cast<unsigned char>(word[word.size() > 1])} << 24 |
+                std::uint64_t{static_cast<unsigned char>(word.back())} << 32;
+    return static_cast<std::size_t>((seen * 0x9E3779B97F4A7C15ull) >> 48);
 }
 
 std::optional<int> levelNumber(std::string_view digits) {
@@ -71,9 +85,9 @@ template <typename Line> std::optional<FileError> eachLineOfFile(const std::stri
             break;
         const char* at = block.data();
         const char* const end = at + got;
-        for (const char* lineEnd;
-             going && (lineEnd = static_cast<const char*>(std::memchr(at, '\n', end - at)));
-             at = lineEnd + 1) {
+        // Line ends found sixteen bytes at a time: lines are short, and a
+        // search asks this of every one of them.
+        auto lineAt = [&](const char* lineEnd) {
             if (pending.empty()) {
                 going = line(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
             } else {
@@ -81,8 +95,23 @@ template <typename Line> std::optional<FileError> eachLineOfFile(const std::stri
                 going = line(pending);
                 pending.clear();
             }
+            at = lineEnd + 1;
+        };
+        const char* chunk = at;
+#ifdef __SSE2__
+        const __m128i lineFeed = _mm_set1_epi8('\n');
+        for (; going && chunk + 16 <= end; chunk += 16) {
+            unsigned ends = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk)), lineFeed)));
+            for (; going && ends; ends &= ends - 1)
+                lineAt(chunk + __builtin_ctz(ends));
         }
-        pending.append(at, end);
+#endif
+        for (; going && chunk < end; ++chunk)
+            if (*chunk == '\n')
+                lineAt(chunk);
+        if (going)
+            pending.append(at, end);
     }
     if (!error && going && !pending.empty())
         line(pending);
@@ -177,7 +206,7 @@ std::optional<FileError> Commonness::levels(const std::vector<std::string_view>&
         std::uint32_t hash; // the low bits of the word's hash
         std::uint32_t word; // 1 + the first index of the word, 0 when free
     };
-    std::size_t capacity = 16;
+    std::size_t capacity = 16; // at most half the slots taken: most look-ups are of words not asked for
     while (capacity < 2 * words.size())
         capacity *= 2;
     std::vector<Slot> slots(capacity, Slot{0, 0});
@@ -190,21 +219,20 @@ std::optional<FileError> Commonness::levels(const std::vector<std::string_view>&
         slots[at].hash = static_cast<std::uint32_t>(hash);
         return slots[at];
     };
-    // Most lines of the file are no word asked for by their length or first
-    // letter alone, which is quicker to tell than their hash.
-    std::uint64_t lengths = 0; // bit n for a word of n bytes, the last bit for any longer one
-    std::array<bool, 256> firsts{};
+    // Most lines of the file are no word asked for by a glance at them, which
+    // is quicker than their hash: a bit for each word asked, by its length,
+    // its first two bytes and its last.
+    std::vector<std::uint64_t> glances(kGlanceBits / 64, 0);
     for (std::uint32_t i = 0; i < words.size(); ++i) {
         Slot& slot = slotOf(words[i]);
         if (slot.word == 0)
             slot.word = i + 1;
-        lengths |= std::uint64_t{1} << std::min<std::size_t>(words[i].size(), 63);
-        if (!words[i].empty())
-            firsts[static_cast<unsigned char>(words[i][0])] = true;
+        const std::size_t bit = glanceAt(words[i]);
+        glances[bit / 64] |= std::uint64_t{1} << (bit % 64);
     }
     auto error = eachWord([&](std::string_view word, std::uint8_t level) {
-        if (!(lengths >> std::min<std::size_t>(word.size(), 63) & 1) ||
-            !firsts[static_cast<unsigned char>(word[0])])
+        const std::size_t bit = glanceAt(word);
+        if (!(glances[bit / 64] >> (bit % 64) & 1))
             return;
         const std::size_t hash = hashOf(word);
         for (std::size_t at = hash & (capacity - 1); slots[at].word != 0; at = (at + 1) & (capacity - 1))

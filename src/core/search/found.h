@@ -49,7 +49,8 @@ public:
     // that may be written over; `end` is set to where the room ends. Null
     // stops the search.
     virtual char* textRoom(std::size_t bytes, char*& end);
-    // The lines written into the room end at `end`; false stops the search.
+    // The lines written into the room so far end at `end` (a room may be
+    // told of several times, each time further on); false stops the search.
     virtual bool textWritten(char* end);
 };
 

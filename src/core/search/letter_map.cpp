@@ -43,7 +43,7 @@ std::uint8_t LetterMap::codeOfCharacter(char32_t c) const {
         return codeOf(rules_.folded(c));
     // Unless accents are folded, a letter with a combining accent is a letter of its own, which no typed
     // letter stands for.
-    if (c >= 0x80 && isMark(c))
+    if (rules_.encoding() == Encoding::Utf8 && c >= 0x80 && isMark(c))
         return rules_.foldsAccents() ? kNoLetter : kOtherLetter;
     return kNoLetter;
 }

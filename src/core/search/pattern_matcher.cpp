@@ -26,7 +26,8 @@ PatternMatcher::Made PatternMatcher::make(std::u32string_view pattern, const Cha
     return {PatternMatcher(typed.letters, std::move(*map)), ""};
 }
 
-PatternMatcher::PatternMatcher(const std::u32string& letters, LetterMap map) : letters_(std::move(map)) {
+PatternMatcher::PatternMatcher(const std::u32string& letters, LetterMap map)
+    : letters_(std::move(map)), bytesDecide_(letters_.encoding() == Encoding::Latin1) {
     parts_.emplace_back();
     for (const char32_t c : letters) {
         if (c == U'*') {
@@ -39,6 +40,8 @@ PatternMatcher::PatternMatcher(const std::u32string& letters, LetterMap map) : l
             ++fewestLetters_;
         }
     }
+    if (!parts_.back().empty())
+        lastLetter_ = parts_.back().back();
 }
 
 bool PatternMatcher::endsLikeLastPart(std::string_view entry) const {
@@ -54,11 +57,8 @@ bool PatternMatcher::endsLikeLastPart(std::string_view entry) const {
     return true;
 }
 
-bool PatternMatcher::matches(std::string_view entry, bool ascii) const {
-    // Every letter takes at least a byte.
-    if (entry.size() < fewestLetters_)
-        return false;
-    if ((letters_.encoding() == Encoding::Latin1 || ascii) && !endsLikeLastPart(entry))
+bool PatternMatcher::fits(std::string_view entry, bool ascii) const {
+    if ((bytesDecide_ || ascii) && !endsLikeLastPart(entry))
         return false;
     entry_.clear();
     letters_.eachLetter(entry, ascii, [&](std::uint8_t code) {

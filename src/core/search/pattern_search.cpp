@@ -23,7 +23,7 @@ FindOutcome findPattern(const PatternOptions& options, const ListFiles& list, Fo
                 }
                 matcher = std::move(made.matcher);
             }
-            stopped = !file.forEachRecord([&](std::string_view record, bool ascii) {
+            stopped = !file.forEachRecordIn(encoding, [&](std::string_view record, bool ascii) {
                 if (!matcher->matches(record, ascii))
                     return true;
                 if (sink) {

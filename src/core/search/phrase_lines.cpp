@@ -8,21 +8,23 @@
 namespace tovrel {
 
 PhraseLines::PhraseLines(const AnagramClasses& classes, FoundSink* sink, std::uint64_t limit)
-    : classes_(classes), sink_(sink), limit_(limit ? limit : std::numeric_limits<std::uint64_t>::max()),
+    : classes_(classes), entries_(classes.entries()), sink_(sink),
+      limit_(limit ? limit : std::numeric_limits<std::uint64_t>::max()),
       included_(classes.included().size()) {
     for (const std::string_view& word : classes.included())
         includedWords_.push_back({&word, 1});
     if (!sink_)
         return;
+    batch_.resize(kBatchLines);
     layout_ = sink_->textLayout();
-    if (layout_) {
-        wordSeparator_ = layout_->wordSeparator;
-        alternativeSeparator_ = layout_->alternativeSeparator;
-        lineEnd_ = layout_->lineEnd;
+    if (!layout_) {
+        block_.resize(kBatchLines * (included_ + kMostParts));
+        return;
     }
-    if (!layout_)
-        block_.resize(std::max(kBlockWords, included_ + kMostParts));
-    else if (!newRoom(kRoom))
+    wordSeparator_ = layout_->wordSeparator;
+    alternativeSeparator_ = layout_->alternativeSeparator;
+    lineEnd_ = layout_->lineEnd;
+    if (!newRoom(kRoom))
         stoppedBySink_ = true;
 }
 
@@ -31,7 +33,6 @@ bool PhraseLines::newRoom(std::size_t bytes) {
         stoppedBySink_ = true;
         return false;
     }
-    handed_ = lines_;
     char* end = nullptr;
     if (!(at_ = given_ = sink_->textRoom(std::max(bytes, kRoom), end))) {
         stoppedBySink_ = true;
@@ -41,108 +42,117 @@ bool PhraseLines::newRoom(std::size_t bytes) {
     return true;
 }
 
-bool PhraseLines::writeLong(std::string_view entry) {
-    if (stoppedBySink_ || !newRoom(entry.size() + 1))
+bool PhraseLines::writeLong(std::string_view entry, char*& at, const char*& limit) {
+    at_ = at;
+    if (!newRoom(entry.size() + 1))
         return false;
     std::memcpy(at_, entry.data(), entry.size());
-    at_ += entry.size();
+    at = at_ + entry.size();
+    limit = roomLimit_;
     return true;
+}
+
+bool PhraseLines::writeBatch() {
+    // In locals: a write through a char pointer could be one to any member.
+    char* at = at_;
+    const char* limit = roomLimit_;
+    const char wordSeparator = wordSeparator_, lineEnd = lineEnd_;
+    const std::string_view* const entries = entries_;
+    auto put = [&](const std::string_view& entry) {
+        if (entry.size() <= kFoundTextPadding && at <= limit) {
+            std::memcpy(at, entry.data(), kFoundTextPadding);
+            at += entry.size();
+        } else if (!writeLong(entry, at, limit)) {
+            return false;
+        }
+        *at++ = wordSeparator;
+        return true;
+    };
+    const std::size_t lines = batched_, width = width_, included = included_;
+    for (const Entries* line = batch_.data(); line != batch_.data() + lines; ++line) {
+        for (std::size_t i = 0; i < included; ++i)
+            if (!put(*includedWords_[i].entries))
+                return false;
+        for (std::size_t w = 0; w < width; ++w)
+            if (!put(entries[(*line)[w]]))
+                return false;
+        at[-1] = lineEnd;
+    }
+    at_ = at;
+    return true;
+}
+
+bool PhraseLines::gatherBatch() {
+    const std::size_t width = included_ + width_;
+    FoundWord* to = block_.data();
+    for (std::size_t b = 0; b < batched_; ++b) {
+        for (std::size_t i = 0; i < included_; ++i)
+            *to++ = includedWords_[i];
+        for (std::size_t w = 0; w < width_; ++w)
+            *to++ = {entries_ + batch_[b][w], 1};
+    }
+    return sink_->addLines(block_.data(), width, batched_);
 }
 
 bool PhraseLines::flush() {
     if (stoppedBySink_)
         return false;
+    if (batched_ > 0) {
+        const bool handed = layout_ ? writeBatch() : gatherBatch();
+        batched_ = 0;
+        if (!handed) {
+            stoppedBySink_ = true;
+            return false;
+        }
+    }
     if (layout_) {
         if (at_ != given_ && !sink_->textWritten(at_)) {
             stoppedBySink_ = true;
             return false;
         }
         given_ = at_;
-        handed_ = lines_;
-        return true;
     }
-    if (used_ == 0)
-        return true;
-    const std::size_t lines = used_ / width_;
-    used_ = 0;
-    if (!sink_->addLines(block_.data(), width_, lines)) {
-        stoppedBySink_ = true;
-        return false;
-    }
-    handed_ += lines;
+    handed_ = lines_;
     return true;
 }
 
-bool PhraseLines::gatherLine(const FoundWord* words, std::size_t count) {
-    const std::size_t width = included_ + count;
-    if ((width != width_ || used_ + width > block_.size()) && !flush())
+bool PhraseLines::wordsLine(const FoundWord* words, std::size_t count) {
+    if (!flush())
         return false;
-    width_ = width;
-    FoundWord* line = block_.data() + used_;
-    for (std::size_t i = 0; i < included_; ++i)
-        line[i] = includedWords_[i];
-    for (std::size_t i = 0; i < count; ++i)
-        line[included_ + i] = words[i];
-    used_ += width;
-    return counted();
-}
-
-bool PhraseLines::gatherRun(const FoundWord* words, std::size_t count) {
-    FoundWord line[kMostParts];
-    std::copy_n(words, count, line);
-    const FoundWord last = words[count - 1];
-    for (std::size_t i = 0; i < last.count; ++i) {
-        line[count - 1] = {last.entries + i, 1};
-        if (!gatherLine(line, count))
-            return false;
-    }
-    return true;
-}
-
-bool PhraseLines::writeRun(const FoundWord* words, std::size_t count) {
-    // The words before the last are the start of every line: made once, in
-    // a buffer of their own (reading back what was just written to the room
-    // would wait on the writes), then copied in one move of a fixed size when
-    // they are short, as they mostly are.
-    constexpr std::size_t kShortStart = 2 * kFoundTextPadding;
-    char start[kShortStart + kFoundTextPadding];
-    std::size_t startSize = 0;
-    auto shortStart = [&](const FoundWord* from, std::size_t n) {
-        for (std::size_t w = 0; w < n; ++w) {
-            const std::string_view& entry = from[w].entries[0];
-            if (from[w].count != 1 || entry.size() > kFoundTextPadding ||
-                startSize + entry.size() + 1 > kShortStart)
-                return false;
-            std::memcpy(start + startSize, entry.data(), kFoundTextPadding);
-            startSize += entry.size();
-            start[startSize++] = wordSeparator_;
-        }
-        return true;
-    };
-    const bool short_ = shortStart(includedWords_.data(), included_) && shortStart(words, count - 1);
-    const FoundWord last = words[count - 1];
-    for (std::size_t i = 0; i < last.count; ++i) {
-        const std::string_view& entry = last.entries[i];
+    if (layout_) {
         char* at = at_;
-        if (short_ && entry.size() <= kFoundTextPadding && at + kShortStart <= roomLimit_) {
-            std::memcpy(at, start, kShortStart);
-            at += startSize;
-            std::memcpy(at, entry.data(), kFoundTextPadding);
-            at += entry.size();
-            *at++ = lineEnd_;
-            at_ = at;
-        } else {
-            const FoundWord one{&entry, 1};
-            if ((included_ > 0 && !writeWords(includedWords_.data(), included_, at)) ||
-                !writeWords(words, count - 1, at) || !writeWords(&one, 1, at))
+        const char* limit = roomLimit_;
+        auto putWord = [&](const FoundWord& word) {
+            for (std::size_t e = 0; e < word.count; ++e) {
+                const std::string_view& entry = word.entries[e];
+                if (entry.size() <= kFoundTextPadding && at <= limit) {
+                    std::memcpy(at, entry.data(), kFoundTextPadding);
+                    at += entry.size();
+                } else if (!writeLong(entry, at, limit)) {
+                    return false;
+                }
+                *at++ = alternativeSeparator_;
+            }
+            at[-1] = wordSeparator_;
+            return true;
+        };
+        for (const FoundWord& word : includedWords_)
+            if (!putWord(word))
                 return false;
-            at[-1] = lineEnd_;
-            at_ = at;
-        }
-        if (!counted())
+        for (std::size_t i = 0; i < count; ++i)
+            if (!putWord(words[i]))
+                return false;
+        at[-1] = lineEnd_;
+        at_ = at;
+    } else {
+        std::copy(includedWords_.begin(), includedWords_.end(), block_.begin());
+        std::copy(words, words + count, block_.begin() + static_cast<std::ptrdiff_t>(included_));
+        if (!sink_->addLines(block_.data(), included_ + count, 1)) {
+            stoppedBySink_ = true;
             return false;
+        }
     }
-    return true;
+    return ++lines_ < limit_ || (flush(), false);
 }
 
 std::uint64_t PhraseLines::multisets(const Part* parts, std::size_t count) {
@@ -171,38 +181,41 @@ bool PhraseLines::expand(const Part* parts, std::size_t count) {
     }
     // Most parts are a single entry: the one line at once.
     bool single = true;
-    FoundWord words[kMostParts];
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count; ++i)
         single &= parts[i].end - parts[i].begin == 1;
-        words[i] = {classes_.entry(parts[i].begin), 1};
-    }
-    return single ? line(words, count) : expandAll(parts, count);
+    if (!single)
+        return expandAll(parts, count);
+    std::uint32_t* line = next(count);
+    if (!line)
+        return false;
+    for (std::size_t i = 0; i < count; ++i)
+        line[i] = static_cast<std::uint32_t>(parts[i].begin);
+    return made();
 }
 
 bool PhraseLines::expandAll(const Part* parts, std::size_t count) {
-    // An odometer over the entries of the parts but the last, whose entries
-    // make a run of lines; a part that repeats the one before starts at its
-    // entry, so that each multiset comes once.
-    std::size_t at[kMostParts];
-    FoundWord words[kMostParts];
-    const std::size_t last = count - 1;
+    // An odometer over the entries of the parts; a part that repeats the one
+    // before starts at its entry, so that each multiset comes once.
+    std::uint32_t at[kMostParts];
     auto restartFrom = [&](std::size_t i) {
-        for (; i < count; ++i) {
-            at[i] = i > 0 && parts[i].begin == parts[i - 1].begin ? at[i - 1] : parts[i].begin;
-            words[i] = {classes_.entry(at[i]), 1};
-        }
-        words[last].count = parts[last].end - at[last];
+        for (; i < count; ++i)
+            at[i] = static_cast<std::uint32_t>(
+                i > 0 && parts[i].begin == parts[i - 1].begin ? at[i - 1] : parts[i].begin);
     };
     restartFrom(0);
     for (;;) {
-        if (!run(words, count))
+        std::uint32_t* line = next(count);
+        if (!line)
             return false;
-        std::size_t i = last;
+        for (std::size_t i = 0; i < count; ++i)
+            line[i] = at[i];
+        if (!made())
+            return false;
+        std::size_t i = count;
         while (i > 0 && ++at[i - 1] == parts[i - 1].end)
             --i;
         if (i == 0)
             return true;
-        words[i - 1] = {classes_.entry(at[i - 1]), 1};
         restartFrom(i);
     }
 }
@@ -215,7 +228,7 @@ bool PhraseLines::group(const Part* parts, std::size_t count) {
     FoundWord words[kMostParts];
     for (std::size_t i = 0; i < count; ++i)
         words[i] = {classes_.entry(parts[i].begin), parts[i].end - parts[i].begin};
-    return line(words, count);
+    return wordsLine(words, count);
 }
 
 } // namespace tovrel

@@ -23,7 +23,7 @@ RankKeys::RankKeys(const std::vector<std::uint8_t>& levels, std::size_t words, s
     unsigned lengthBits = 1;
     while ((std::uint64_t{1} << lengthBits) <= std::uint64_t{longest} + 1)
         ++lengthBits;
-    if (width * distinct + lengthBits + kShapeBits <= 64) {
+    if (width * distinct + lengthBits + 1 <= 64) {
         for (std::size_t rank = 0; rank < distinct; ++rank)
             field_.push_back(std::uint64_t{1} << (width * rank));
         return;

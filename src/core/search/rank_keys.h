@@ -10,9 +10,9 @@ namespace tovrel {
 // first, compared one by one (a result whose rarest word is commoner comes
 // first; on a tie, its next rarest word, and so on), then by the length of
 // their shortest word, longer first. Keys sort as the results rank. Records
-// that rank alike are also told apart by the number of lines they make (those
-// of single entries first), so that the lines of one key come in runs of one
-// shape, which the hand-out makes quickest.
+// that rank alike are also told apart by whether they make one line (each
+// word one entry) or more, those first, so that the records of one key are
+// of one kind, which the hand-out makes quickest.
 //
 // A key counts the words at each level in a field of its own, the rarest
 // level in the highest: comparing the counts from the rarest level down is
@@ -29,8 +29,9 @@ public:
     // A level's place among the levels there are, the commonest 0.
     std::uint8_t rank(std::uint8_t level) const { return rank_[level]; }
     // The key of a record with the given ranks of its words' levels (in any
-    // order) and shortest word, making `lines` lines.
-    std::uint64_t key(const std::uint8_t* ranks, std::uint32_t shortest, std::uint64_t lines) const {
+    // order) and shortest word; `single`: each of its words is one entry, so
+    // that it makes one line.
+    std::uint64_t key(const std::uint8_t* ranks, std::uint32_t shortest, bool single) const {
         std::uint64_t counts = 0;
         if (!field_.empty())
             for (std::size_t i = 0; i < words_; ++i)
@@ -39,12 +40,10 @@ public:
             counts = place(ranks);
         const std::uint64_t rank =
             counts * (std::uint64_t{longest_} + 1) + (longest_ - (shortest < longest_ ? shortest : longest_));
-        return rank << kShapeBits | (lines < kMostShape ? lines : kMostShape);
+        return rank << 1 | (single ? 0 : 1);
     }
-    // The lines a record of this key makes; kMostShape for as many or more.
-    static std::uint64_t lines(std::uint64_t key) { return key & kMostShape; }
-    static constexpr unsigned kShapeBits = 8;
-    static constexpr std::uint64_t kMostShape = (std::uint64_t{1} << kShapeBits) - 1;
+    // Whether the records of this key make one line each.
+    static bool single(std::uint64_t key) { return (key & 1) == 0; }
 
 private:
     // The multiset's place among all multisets of as many levels.

@@ -56,9 +56,9 @@ public:
         if (group_) { // ranked by its commonest entries: each class's first group
             for (std::size_t i = 0; i < count; ++i)
                 ranks_[included_ + i] = groupRank_[classes_.groupsBegin(combo[i])];
-            return take(combo, keys_.key(ranks_.data(), shortest_, 1));
+            return take(combo, keys_.key(ranks_.data(), shortest_, true));
         }
-        return choose(0, 1, take);
+        return choose(0, true, take);
     }
 
     // The entries of a record's units.
@@ -72,17 +72,17 @@ public:
 
 private:
     // A group for each class from position i on; a class that repeats takes groups in rising order.
-    // `lines`: those the groups chosen so far make together.
-    template <typename Take> bool choose(std::size_t i, std::uint64_t lines, Take& take) {
+    // `single`: each group chosen so far is one entry.
+    template <typename Take> bool choose(std::size_t i, bool single, Take& take) {
         if (i == count_)
-            return take(units_.data(), keys_.key(ranks_.data(), shortest_, lines));
+            return take(units_.data(), keys_.key(ranks_.data(), shortest_, single));
         std::size_t first = classes_.groupsBegin(combo_[i]);
         if (i > 0 && combo_[i] == combo_[i - 1])
             first = units_[i - 1];
         for (std::size_t g = first; g < classes_.groupsEnd(combo_[i]); ++g) {
             units_[i] = static_cast<std::uint32_t>(g);
             ranks_[included_ + i] = groupRank_[g];
-            if (!choose(i + 1, std::min(lines * groupEntries_[g], RankKeys::kMostShape), take))
+            if (!choose(i + 1, single && groupEntries_[g] == 1, take))
                 return false;
         }
         return true;
@@ -94,7 +94,7 @@ private:
     std::size_t included_;
     std::uint32_t includedShortest_ = UINT32_MAX;
     std::vector<std::uint8_t> groupRank_;
-    std::vector<std::uint64_t> groupEntries_;
+    std::vector<std::size_t> groupEntries_;
     std::array<std::uint8_t, PhraseOptions::kMostWords> ranks_{}; // the included words first
     Units units_{};
     const std::uint32_t* combo_ = nullptr;
@@ -111,7 +111,6 @@ struct Pass {
     std::size_t words;
     Records& records;
     ReservedMemory& memory;
-    const std::vector<FoundWord>& unitWords; // the word a group (or with grouping a class) makes in a line
 
     bool handOut(const std::uint32_t* units) const {
         Parts parts;
@@ -216,16 +215,15 @@ template <typename Record> Held holdAll(const Pass& pass, unsigned bits) {
     for (KeyRecords<Record>& list : lists)
         list.last->used = static_cast<std::size_t>(list.at - recordsOf<Record>(list.last));
 
-    // The records of a key make as many lines each (see RankKeys): those
-    // whose every group is one entry, most of them, are made straight from
-    // the words of their groups. The multisets are looked up a few records
-    // ahead, as the records of a key are spread over them.
+    // The records of a key make one line each or more (see RankKeys): those
+    // of one line, most of them, are made straight from the first entries of
+    // their groups. The multisets are looked up a few records ahead, as the
+    // records of a key are spread over them.
     constexpr std::size_t kAhead = 8;
     const Record mask = static_cast<Record>((Record{1} << bits) - 1);
     Units units;
-    FoundWord line[PhraseLines::kMostParts];
     for (const std::uint64_t key : listOf.keysMet()) {
-        const bool single = pass.group || RankKeys::lines(key) == 1;
+        const bool single = !pass.group && RankKeys::single(key);
         for (Block* block = lists[listOf[key] - 1].first; block; block = block->next) {
             const Record* records = recordsOf<Record>(block);
             for (std::size_t r = 0; r < block->used; ++r) {
@@ -238,9 +236,12 @@ template <typename Record> Held holdAll(const Pass& pass, unsigned bits) {
                                           : static_cast<std::uint32_t>(pass.classes.groupsBegin(combo[i]) +
                                                                        ((record >> (i * bits)) & mask));
                 if (single) {
+                    std::uint32_t* line = pass.lines.next(pass.words);
+                    if (!line)
+                        return Held::Stopped;
                     for (std::size_t i = 0; i < pass.words; ++i)
-                        line[i] = pass.unitWords[units[i]];
-                    if (!pass.lines.line(line, pass.words))
+                        line[i] = static_cast<std::uint32_t>(pass.classes.groupEntriesBegin(units[i]));
+                    if (!pass.lines.made())
                         return Held::Stopped;
                 } else if (!pass.handOut(units.data())) {
                     return Held::Stopped;
@@ -318,15 +319,8 @@ RankedPass::RankedPass(const AnagramClasses& classes, PhraseEnumerator& enumerat
     std::size_t mostGroups = 1;
     for (std::size_t c = 0; c < classes.size(); ++c) {
         mostGroups = std::max(mostGroups, classes.groupsEnd(c) - classes.groupsBegin(c));
-        if (group)
-            unitWords_.push_back(
-                {classes.entry(classes.entriesBegin(c)), classes.entriesEnd(c) - classes.entriesBegin(c)});
-        for (std::size_t g = classes.groupsBegin(c); g < classes.groupsEnd(c); ++g) {
+        for (std::size_t g = classes.groupsBegin(c); g < classes.groupsEnd(c); ++g)
             levels_.push_back(classes.groupLevel(g));
-            if (!group)
-                unitWords_.push_back({classes.entry(classes.groupEntriesBegin(g)),
-                                      classes.groupEntriesEnd(g) - classes.groupEntriesBegin(g)});
-        }
     }
     while ((std::size_t{1} << choiceBits_) < mostGroups)
         ++choiceBits_;
@@ -339,7 +333,7 @@ bool RankedPass::run(std::size_t words) {
     Records records(classes_, keys, group_);
     if (!memory_)
         memory_ = std::make_unique<ReservedMemory>(budget_);
-    const Pass pass{classes_, enumerator_, lines_, group_, words, records, *memory_, unitWords_};
+    const Pass pass{classes_, enumerator_, lines_, group_, words, records, *memory_};
     Held held = holdAll<std::uint32_t>(pass, choiceBits_);
     if (held == Held::TooNarrow)
         held = holdAll<std::uint64_t>(pass, choiceBits_);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/search/found.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -48,7 +46,6 @@ private:
     std::size_t budget_;
     std::vector<std::uint8_t> levels_; // every level a word can have
     unsigned choiceBits_ = 0;          // for the group of one class within a record
-    std::vector<FoundWord> unitWords_; // the word each group (or with grouping each class) makes
     std::unique_ptr<ReservedMemory> memory_;
 };
 

@@ -161,6 +161,15 @@ public:
         return true;
     }
 
+    // The same for a list read in `encoding`, the handle always told whether
+    // the record is all ASCII, which only matters in a UTF-8 list: a Latin-1
+    // list's pass is spared finding it out.
+    template <typename Handle> bool forEachRecordIn(Encoding encoding, Handle&& handle) {
+        if (encoding == Encoding::Utf8)
+            return forEachRecord(handle);
+        return forEachRecord([&](std::string_view record) { return handle(record, false); });
+    }
+
     // A read error met after the file was opened; reading stops there.
     const std::optional<FileError>& error() const { return error_; }
     // The records that were too long to read, counted as they were skipped.
