@@ -117,7 +117,7 @@ bool PhraseLines::flush() {
 }
 
 bool PhraseLines::wordsLine(const FoundWord* words, std::size_t count) {
-    if (!flush())
+    if (batched_ > 0 && !flush())
         return false;
     if (layout_) {
         char* at = at_;
@@ -193,7 +193,78 @@ bool PhraseLines::expand(const Part* parts, std::size_t count) {
     return made();
 }
 
+bool PhraseLines::writeRuns(const Part* parts, std::size_t count) {
+    // Lines that differ in their last word only are a run: the words before
+    // it are made once, in a buffer of their own (reading back what was just
+    // written to the room would wait on the writes), then copied in one move
+    // of a fixed size when short, as they mostly are.
+    if (batched_ > 0 && !flush())
+        return false;
+    constexpr std::size_t kShortStart = 2 * kFoundTextPadding;
+    char start[kShortStart + kFoundTextPadding];
+    std::size_t at[kMostParts];
+    const std::size_t last = count - 1;
+    auto restartFrom = [&](std::size_t i) {
+        for (; i < count; ++i)
+            at[i] = i > 0 && parts[i].begin == parts[i - 1].begin ? at[i - 1] : parts[i].begin;
+    };
+    restartFrom(0);
+    for (;;) {
+        std::size_t startSize = 0;
+        bool shortStart = true;
+        auto addToStart = [&](const std::string_view& entry) {
+            shortStart = shortStart && entry.size() <= kFoundTextPadding &&
+                         startSize + entry.size() + 1 <= kShortStart;
+            if (shortStart) {
+                std::memcpy(start + startSize, entry.data(), kFoundTextPadding);
+                startSize += entry.size();
+                start[startSize++] = wordSeparator_;
+            }
+        };
+        for (const FoundWord& word : includedWords_)
+            addToStart(*word.entries);
+        for (std::size_t i = 0; i < last; ++i)
+            addToStart(entries_[at[i]]);
+        char* out = at_;
+        const char* limit = roomLimit_;
+        for (std::size_t e = at[last]; e < parts[last].end; ++e) {
+            const std::string_view& entry = entries_[e];
+            if (shortStart && entry.size() <= kFoundTextPadding && out + kShortStart <= limit) {
+                std::memcpy(out, start, kShortStart);
+                out += startSize;
+                std::memcpy(out, entry.data(), kFoundTextPadding);
+                out += entry.size();
+                *out++ = lineEnd_;
+                if (++lines_ < limit_)
+                    continue;
+                at_ = out;
+                flush();
+                return false;
+            }
+            // A long word, or the end of the room: the line word by word.
+            at_ = out;
+            FoundWord words[kMostParts];
+            for (std::size_t i = 0; i < last; ++i)
+                words[i] = {entries_ + at[i], 1};
+            words[last] = {&entry, 1};
+            if (!wordsLine(words, count))
+                return false;
+            out = at_;
+            limit = roomLimit_;
+        }
+        at_ = out;
+        std::size_t i = last;
+        while (i > 0 && ++at[i - 1] == parts[i - 1].end)
+            --i;
+        if (i == 0)
+            return true;
+        restartFrom(i);
+    }
+}
+
 bool PhraseLines::expandAll(const Part* parts, std::size_t count) {
+    if (layout_)
+        return writeRuns(parts, count);
     // An odometer over the entries of the parts; a part that repeats the one
     // before starts at its entry, so that each multiset comes once.
     std::uint32_t at[kMostParts];

@@ -70,6 +70,7 @@ private:
     bool newRoom(std::size_t bytes);
     // The lines of parts of which some have more than one entry.
     bool expandAll(const Part* parts, std::size_t count);
+    bool writeRuns(const Part* parts, std::size_t count);
     // Lines when only counting: a part repeated m times over n entries gives multichoose(n, m).
     static std::uint64_t multisets(const Part* parts, std::size_t count);
 
