@@ -69,7 +69,7 @@ bool PhraseLines::writeBatch() {
         return true;
     };
     const std::size_t lines = batched_, width = width_, included = included_;
-    for (const Entries* line = batch_.data(); line != batch_.data() + lines; ++line) {
+    for (auto line = batch_.cbegin(); line != batch_.cbegin() + static_cast<std::ptrdiff_t>(lines); ++line) {
         for (std::size_t i = 0; i < included; ++i)
             if (!put(*includedWords_[i].entries))
                 return false;

@@ -14,19 +14,18 @@ class AnagramClasses;
 
 // Turns found multisets into result lines for the sink: the included words
 // first, then one word for each part, the parts being classes or groups of
-// one level within a class (a run of entries each). Lines of single entries
-// are gathered as the numbers of their entries, a batch at a time, and then
-// written in one tight loop: straight into the sink's buffer for a sink that
-// takes text (see FoundSink::textLayout), else as blocks of words. Counts the
-// lines and stops at the limit or when the sink says so.
+// one level within a class (a run of entries each). Lines are gathered as
+// the numbers of their entries, a batch at a time, and then written in one
+// tight loop: straight into the sink's buffer for a sink that takes text (see
+// FoundSink::textLayout), else as blocks of words; in text, lines that differ
+// in their last word only are written as a run. Counts the lines and stops at
+// the limit or when the sink says so.
 class PhraseLines {
 public:
     struct Part {
         std::size_t begin, end; // entries of the class or group
     };
     static constexpr std::size_t kMostParts = 16;
-    using Entries =
-        std::array<std::uint32_t, kMostParts>; // numbers of entries, of which a line takes the first
 
     PhraseLines(const AnagramClasses& classes, FoundSink* sink, std::uint64_t limit);
 
@@ -91,8 +90,8 @@ private:
     bool stoppedBySink_ = false;
     std::size_t included_;
     std::vector<FoundWord> includedWords_;
-    // The batch: lines of width_ entries each.
-    std::vector<Entries> batch_;
+    // The batch: lines of width_ entries each, by their numbers.
+    std::vector<std::array<std::uint32_t, kMostParts>> batch_;
     std::size_t batched_ = 0;
     std::size_t width_ = 0;
     // Blocks of words for a sink that takes no text.

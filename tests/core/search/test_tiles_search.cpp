@@ -132,6 +132,16 @@ TEST(TilesSearchAddedWords, AreTheRarest) {
     EXPECT_EQ(found.lines, (Lines{"tac", "cat"}));
 }
 
+TEST(TilesSearchTwice, AnEntryTheListHoldsTwiceComesOnce) {
+    tovrel::TilesOptions options;
+    options.tiles = U"tac";
+    tovrel::RecordReader list("cat\nat\ncat\n\"at\"\n");
+    FoundLines found;
+    const FindOutcome outcome = tovrel::findTiles(options, list, nullptr, &found);
+    EXPECT_EQ(found.lines, (Lines{"cat", "at"}));
+    EXPECT_EQ(outcome.count, 2u);
+}
+
 class TilesBadInput : public testing::TestWithParam<std::pair<std::u32string, std::string>> {};
 
 TEST_P(TilesBadInput, IsRefusedWithOneLine) {
