@@ -173,12 +173,13 @@ const OptionSpec kOptions[] = {
      },
      "phrase"},
     {"order", 0, "ORDER",
-     "ranked (fewer words first, then common words first, the default)\n"
-     "or list (in the order found)",
+     "ranked (fewer words first, then common words first) or list (in the\n"
+     "order found); by default results of up to three words are ranked and\n"
+     "longer ones follow as found",
      [](Invocation& i, const char* v) -> std::optional<std::string> {
          if (std::strcmp(v, "ranked") != 0 && std::strcmp(v, "list") != 0)
              return "unknown order '" + std::string(v) + "' (ranked, list)";
-         i.listOrder = std::strcmp(v, "list") == 0;
+         i.order = std::strcmp(v, "list") == 0 ? PhraseOptions::Order::List : PhraseOptions::Order::Ranked;
          return std::nullopt;
      },
      "phrase"},

@@ -134,11 +134,12 @@ int runPhraseSearch(const Invocation& invocation, CommandContext& context) {
         options.exclude.push_back(codePoints(word));
     options.limit = invocation.limit;
     options.group = invocation.group;
-    options.order = invocation.listOrder ? PhraseOptions::Order::List : PhraseOptions::Order::Ranked;
+    options.order = invocation.order;
     options.reading = reading(invocation);
 
     Ranking ranked;
-    if (!invocation.countOnly && !invocation.listOrder && (ranked = ranking(context)).trouble)
+    if (!invocation.countOnly && invocation.order != PhraseOptions::Order::List &&
+        (ranked = ranking(context)).trouble)
         return kTrouble;
     FoundPrinter printer(context.out, invocation.format,
                          invocation.group ? FoundPrinter::Shape::GroupedWords : FoundPrinter::Shape::Words);

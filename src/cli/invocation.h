@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/search/phrase_options.h"
 #include "core/wordlist/text_encoding.h"
 
 #include <cstddef>
@@ -40,7 +41,7 @@ struct Invocation {
     std::vector<std::string> exclude;
     std::uint64_t limit = 0; // none
     bool group = false;
-    bool listOrder = false;
+    PhraseOptions::Order order = PhraseOptions::Order::RankedShortResults;
 };
 
 } // namespace tovrel::cli

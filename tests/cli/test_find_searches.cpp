@@ -69,6 +69,19 @@ const SearchCase kCases[] = {
      {"--order", "list", "phrase", "tacat"},
      0,
      "act at\nact ta\ncat at\ncat ta\ntac at\ntac ta\n"},
+    // Results of four words and more run to millions: by default they come as found, after the ranked ones.
+    {"four_words_as_found_by_default",
+     {"--min-length", "1", "--max-words", "4", "phrase", "tacatata"},
+     0,
+     "tact at a a\ntact ta a a\ncat at at a\ncat at ta a\ncat ta ta a\nact at at a\nact at ta a\nact ta ta "
+     "a\n"
+     "tac at at a\ntac at ta a\ntac ta ta a\n"},
+    {"four_words_ranked_when_asked",
+     {"--order", "ranked", "--min-length", "1", "--max-words", "4", "phrase", "tacatata"},
+     0,
+     "tact at a a\ncat at at a\nact at at a\ntact ta a a\ncat at ta a\nact at ta a\ncat ta ta a\nact ta ta "
+     "a\n"
+     "tac at at a\ntac at ta a\ntac ta ta a\n"},
     {"longer_shortest_word_first",
      {"--min-length", "1", "phrase", "tacat"},
      0,

@@ -14,6 +14,10 @@ struct PhraseOptions {
     enum class Order {
         Ranked, // fewer words first, then by commonness (see RankKeys), then in a fixed order
         List,   // as found: by number of words, then as the search meets them, entries in list order
+        // Ranked up to kMostWordsRankedFirst words, as found beyond: results of
+        // four words run to millions, and ranking them holds a record of each
+        // and takes several times as long as printing them.
+        RankedShortResults,
     };
 
     std::u32string phrase;               // letters; blanks are ignored, capitals count as small letters
@@ -31,6 +35,7 @@ struct PhraseOptions {
     SearchOptions reading;
 
     static constexpr std::size_t kMostWords = 16;
+    static constexpr std::size_t kMostWordsRankedFirst = 3;
     static constexpr std::size_t kLongestPhrase = 128; // letters
 };
 

@@ -94,7 +94,11 @@ FindOutcome findPhrases(const PhraseOptions& options, const ListFiles& list, con
         return FindOutcome::unreadable("cannot read the word list " + error->message());
 
     // Only ranking asks how common the words are.
-    const bool ranking = sink && options.order == PhraseOptions::Order::Ranked;
+    const bool ranking = sink && options.order != PhraseOptions::Order::List;
+    auto ranked = [&](std::size_t words) {
+        return ranking && (options.order == PhraseOptions::Order::Ranked ||
+                           words <= PhraseOptions::kMostWordsRankedFirst);
+    };
     if (auto error = classes.finish(ranking ? commonness : nullptr))
         return FindOutcome::unreadable(std::move(*error));
     const std::size_t included = classes.included().size();
@@ -106,11 +110,12 @@ FindOutcome findPhrases(const PhraseOptions& options, const ListFiles& list, con
         lines.expand(nullptr, 0); // the included words make the whole phrase
     } else {
         PhraseEnumerator enumerator(classes, phrase->layout, phrase->letters.size(), options.minLength);
-        RankedPass ranked(classes, enumerator, lines, options.group,
-                          static_cast<std::uint32_t>(phrase->length), options.rankingBudget);
+        RankedPass rankedPass(classes, enumerator, lines, options.group,
+                              static_cast<std::uint32_t>(phrase->length), options.rankingBudget);
         ListPass inListOrder(classes, lines, options.group);
         for (std::size_t words = 1; words + included <= options.maxWords; ++words)
-            if (!(ranking ? ranked.run(words) : enumerator.enumerate(words, inListOrder)))
+            if (!(ranked(words + included) ? rankedPass.run(words)
+                                           : enumerator.enumerate(words, inListOrder)))
                 break;
     }
     lines.flush();
