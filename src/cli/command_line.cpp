@@ -20,7 +20,7 @@ constexpr const char* kFourSearches = "complete extended partial extended-partia
 
 // One option of the command: its names, its value (if it takes one), its line
 // in --help, what it sets and the modes it is for (all when none are named).
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     char shortName; // 0 for none
     const char* value;
@@ -112,7 +112,7 @@ std::optional<std::string> setEncoding(Invocation& invocation, const char* value
     return std::nullopt;
 }
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"dictionary", 'd', "PATH",
      "the word list to search, \"-\" for standard input\n"
      "(default: the dictionary.txt that comes with the program, with your added words)",
@@ -195,8 +195,8 @@ const OptionSpec kOptions[] = {
      }},
 };
 
-const OptionSpec* optionWithShortName(int shortName) {
-    for (const OptionSpec& option : kOptions)
+const OptionEntry* optionWithShortName(int shortName) {
+    for (const OptionEntry& option : kOptions)
         if (option.shortName && option.shortName == shortName)
             return &option;
     return nullptr;
@@ -209,7 +209,7 @@ bool readsAsOption(std::string_view argument) {
         return false;
     if (argument[1] == '-') {
         const std::string_view name = argument.substr(2, argument.find('=') - 2);
-        for (const OptionSpec& option : kOptions)
+        for (const OptionEntry& option : kOptions)
             if (std::string_view(option.name).substr(0, name.size()) == name)
                 return true;
         return false;
@@ -247,16 +247,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 
     std::vector<option> longOptions;
     std::string shortOptions = "-:"; // operands in order; ':' for a missing value
-    for (const OptionSpec& spec : kOptions) {
-        const int value = spec.shortName ? spec.shortName : 256 + static_cast<int>(&spec - kOptions);
-        longOptions.push_back({spec.name, spec.value ? required_argument : no_argument, nullptr, value});
-        if (spec.shortName)
-            shortOptions += std::string(1, spec.shortName) + (spec.value ? ":" : "");
+    for (const OptionEntry& option : kOptions) {
+        const int value = option.shortName ? option.shortName : 256 + static_cast<int>(&option - kOptions);
+        longOptions.push_back({option.name, option.value ? required_argument : no_argument, nullptr, value});
+        if (option.shortName)
+            shortOptions += std::string(1, option.shortName) + (option.value ? ":" : "");
     }
     longOptions.push_back({nullptr, 0, nullptr, 0});
 
     std::vector<std::string> operands;
-    std::vector<const OptionSpec*> given;
+    std::vector<const OptionEntry*> given;
     optind = 0; // start afresh (glibc)
     opterr = 0;
     bool atArgumentStart = true;
@@ -290,11 +290,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             else
                 parsed.mistake = "unknown option '" + name + "'";
         } else {
-            const OptionSpec& spec =
+            const OptionEntry& option =
                 got < 256 ? *optionWithShortName(got) : kOptions[static_cast<std::size_t>(got - 256)];
-            if (auto mistake = spec.apply(invocation, optarg))
+            if (auto mistake = option.apply(invocation, optarg))
                 parsed.mistake = *mistake;
-            given.push_back(&spec);
+            given.push_back(&option);
         }
     }
     if (!parsed.mistake.empty() || invocation.help || invocation.version)
@@ -310,10 +310,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return parsed;
     }
     const std::string_view mode = invocation.mode->name;
-    for (const OptionSpec* spec : given)
-        if (spec->modes && !among(mode, spec->modes)) {
+    for (const OptionEntry* option : given)
+        if (option->modes && !among(mode, option->modes)) {
             parsed.mistake =
-                "option '--" + std::string(spec->name) + "' is for " + listed(spec->modes) + " only";
+                "option '--" + std::string(option->name) + "' is for " + listed(option->modes) + " only";
             return parsed;
         }
     if (invocation.format == Format::Box && !among(mode, kFourSearches)) {
@@ -354,7 +354,7 @@ std::string usageText() {
         text += "  " + name + std::string(name.size() < 19 ? 19 - name.size() : 1, ' ') + mode.summary + "\n";
     }
     text += "\nOptions:\n";
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionEntry& option : kOptions) {
         std::string names = option.shortName ? std::string("-") + option.shortName + ", " : "    ";
         names += std::string("--") + option.name + (option.value ? std::string(" ") + option.value : "");
         std::string help = option.help;
