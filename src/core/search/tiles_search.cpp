@@ -188,28 +188,26 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
             return FindOutcome::unreadable("cannot read the commonness file " + fault->message());
     }
 
-    // Shown in UTF-8, with the padding after the last: the text itself where it is so already.
-    const bool inUtf8 = encoding == Encoding::Latin1
-                            ? isAscii(text)
-                            : std::all_of(matches.begin(), matches.end(),
-                                          [&](const Match& match) { return isValidUtf8(textOf(match)); });
-    if (!inUtf8) {
-        std::string shown;
-        for (Match& match : matches) {
-            const std::size_t start = shown.size();
-            appendAsUtf8(textOf(match), encoding, shown);
-            shown.push_back('\n');
-            match.offset = start;
-        }
-        text.swap(shown);
-    }
-    text.append(kFoundTextPadding, '\0');
     // Longest first, then commoner, then in list order, which is that of their text.
     std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
         return a.letters != b.letters ? a.letters > b.letters
                : a.level != b.level   ? a.level < b.level
                                       : a.offset < b.offset;
     });
+    // Shown in UTF-8: a word not so already is written so after the others,
+    // and all are followed by the padding.
+    for (Match& match : matches) {
+        std::string_view entry = textOf(match);
+        if (encoding == Encoding::Latin1 ? isAscii(entry) : isValidUtf8(entry))
+            continue;
+        const std::size_t start = text.size();
+        text.reserve(start + 2 * entry.size() + 1); // read as Latin-1, each byte takes at most two
+        entry = textOf(match);
+        appendLatin1AsUtf8(entry, text);
+        text.push_back('\n');
+        match.offset = start;
+    }
+    text.append(kFoundTextPadding, '\0');
     outcome.count = 0;
     for (const Match& match : matches) {
         const std::string_view entry = textOf(match);
