@@ -85,11 +85,6 @@ private:
     std::size_t record_ = 0;
 };
 
-// Whether an entry of at least `minLength` letters fits the rack, counting its letters.
-bool spelt(Rack& rack, std::string_view entry, bool ascii, std::size_t minLength, std::uint32_t& count) {
-    return entry.size() >= minLength && rack.fits(entry, ascii, count) && count >= minLength;
-}
-
 } // namespace
 
 FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const Commonness* commonness,
@@ -128,7 +123,7 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
             Rack& fitting = *rack;
             file.forEachRecordIn(encoding, [&](std::string_view entry, bool ascii) {
                 std::uint32_t count = 0;
-                if (!spelt(fitting, entry, ascii, minLength, count))
+                if (entry.size() < minLength || !fitting.fits(entry, ascii, count) || count < minLength)
                     return;
                 matches.push_back({text.size(), count, Commonness::kUnknown});
                 text.append(entry).push_back('\n');
@@ -180,12 +175,11 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
                                                   [&](const Match& match) { return match.offset >= added; }) -
                                      matches.begin());
         std::vector<std::uint8_t> levels;
-        std::optional<FileError> fault = commonness->levels(
-            shipped, [&](std::size_t i) { return textOf(matches[i]); }, encoding, levels);
-        for (std::size_t i = 0; !fault && i < shipped; ++i)
+        if (auto error = commonness->levels(
+                shipped, [&](std::size_t i) { return textOf(matches[i]); }, encoding, levels))
+            return FindOutcome::unreadable("cannot read the commonness file " + error->message());
+        for (std::size_t i = 0; i < shipped; ++i)
             matches[i].level = levels[i];
-        if (fault && shipped > 0) // asking for no word reads nothing, so meets no fault
-            return FindOutcome::unreadable("cannot read the commonness file " + fault->message());
     }
 
     // Longest first, then commoner, then in list order, which is that of their text.
