@@ -9,18 +9,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <functional>
 #include <vector>
 
 namespace tovrel {
 namespace {
 
+// Kept small: a fresh page of memory costs more than the work of many records.
 struct Match {
-    std::size_t offset; // of its text among the matches'
-    std::uint32_t size;
+    std::size_t offset; // of its text among the matches', which a line feed ends (no entry holds one)
     std::uint32_t letters;
     std::uint8_t level;
-    bool added; // one of the user's added words
 };
 
 // Whether a word fits the rack, counting its letters; a letter the rack
@@ -99,6 +99,7 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
     text.reserve(std::size_t{1} << 20);
     std::vector<Match> matches;
     matches.reserve(std::size_t{1} << 16);
+    std::size_t added = std::string::npos; // where the text of the user's added words starts
     const std::optional<FileError> error =
         list.read(options.reading.encoding, [&](RecordReader& file, std::size_t number, Encoding read) {
             if (number == 0) {
@@ -116,14 +117,16 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
                 if (outcome.status == FindOutcome::Status::BadInput)
                     return false;
                 rack.emplace(*letters, typed.letters);
+            } else if (number == 1) {
+                added = text.size();
             }
+            Rack& fitting = *rack;
             file.forEachRecordIn(encoding, [&](std::string_view entry, bool ascii) {
                 std::uint32_t count = 0;
-                if (entry.size() < minLength || !rack->fits(entry, ascii, count) || count < minLength)
+                if (entry.size() < minLength || !fitting.fits(entry, ascii, count) || count < minLength)
                     return;
-                matches.push_back({text.size(), static_cast<std::uint32_t>(entry.size()), count,
-                                   Commonness::kUnknown, number > 0});
-                text.append(entry);
+                matches.push_back({text.size(), count, Commonness::kUnknown});
+                text.append(entry).push_back('\n');
             });
             outcome.addSkipped(file.skipped(), file.name());
             return true;
@@ -133,73 +136,75 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
     if (error)
         return FindOutcome::unreadable("cannot read the word list " + error->message());
 
-    std::string_view all(text);
-    auto textOf = [&](const Match& match) { return all.substr(match.offset, match.size); };
-    // An entry the list holds twice is one word, the first: told by a table of
-    // the words kept, by open addressing.
+    auto textOf = [&](const Match& match) {
+        const char* start = text.data() + match.offset;
+        return std::string_view(
+            start,
+            static_cast<std::size_t>(
+                static_cast<const char*>(std::memchr(start, '\n', text.size() - match.offset)) - start));
+    };
+    // An entry the list holds twice is one word, the first: told by a table
+    // of the words kept, by open addressing.
     std::size_t capacity = 16;
     while (capacity < 2 * matches.size())
         capacity *= 2;
     std::vector<std::uint32_t> kept(capacity, 0); // 1 + a word's place among those kept
     std::size_t keptCount = 0;
+    auto slotOf = [&](std::string_view word) -> std::uint32_t& {
+        std::size_t at = std::hash<std::string_view>{}(word) & (capacity - 1);
+        while (kept[at] != 0 && textOf(matches[kept[at] - 1]) != word)
+            at = (at + 1) & (capacity - 1);
+        return kept[at];
+    };
     for (const Match& match : matches) {
-        const std::string_view word = textOf(match);
-        for (std::size_t at = std::hash<std::string_view>{}(word) & (capacity - 1);;
-             at = (at + 1) & (capacity - 1)) {
-            if (kept[at] == 0) {
-                kept[at] = static_cast<std::uint32_t>(++keptCount);
-                matches[keptCount - 1] = match;
-                break;
-            }
-            if (textOf(matches[kept[at] - 1]) == word)
-                break;
+        std::uint32_t& slot = slotOf(textOf(match));
+        if (slot == 0) {
+            slot = static_cast<std::uint32_t>(++keptCount);
+            matches[keptCount - 1] = match;
         }
     }
     matches.resize(keptCount);
+
     outcome.count = matches.size();
     if (!sink)
         return outcome;
     if (commonness) {
-        // The commonness file tells of the shipped list, not of the words a user added.
-        std::vector<std::string_view> words;
-        words.reserve(matches.size());
-        for (const Match& match : matches) // the added words come last
-            if (!match.added)
-                words.push_back(textOf(match));
+        // The commonness file tells of the shipped list, not of the words a user added, which come last.
+        const std::size_t shipped =
+            static_cast<std::size_t>(std::find_if(matches.begin(), matches.end(),
+                                                  [&](const Match& match) { return match.offset >= added; }) -
+                                     matches.begin());
         std::vector<std::uint8_t> levels;
-        if (auto error = commonness->levels(words, encoding, levels))
+        if (auto error = commonness->levels(
+                shipped, [&](std::size_t i) { return textOf(matches[i]); }, encoding, levels))
             return FindOutcome::unreadable("cannot read the commonness file " + error->message());
-        for (std::size_t i = 0; i < words.size(); ++i)
+        for (std::size_t i = 0; i < shipped; ++i)
             matches[i].level = levels[i];
     }
-    std::vector<std::uint32_t> order(matches.size());
-    for (std::uint32_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return matches[a].letters != matches[b].letters ? matches[a].letters > matches[b].letters
-                                                        : matches[a].level < matches[b].level;
-    });
 
-    // Shown in UTF-8, with the padding after the last: the text itself where it is so already.
-    std::string shown;
-    const bool inUtf8 = encoding == Encoding::Latin1
-                            ? isAscii(text)
-                            : std::all_of(matches.begin(), matches.end(),
-                                          [&](const Match& match) { return isValidUtf8(textOf(match)); });
-    if (!inUtf8) {
-        for (Match& match : matches) {
-            const std::size_t start = shown.size();
-            appendAsUtf8(textOf(match), encoding, shown);
-            match.offset = start;
-            match.size = static_cast<std::uint32_t>(shown.size() - start);
-        }
-        text.swap(shown);
+    // Longest first, then commoner, then in list order, which is that of their text.
+    std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+        return a.letters != b.letters ? a.letters > b.letters
+               : a.level != b.level   ? a.level < b.level
+                                      : a.offset < b.offset;
+    });
+    // Shown in UTF-8: a word not so already is written so after the others,
+    // and all are followed by the padding.
+    for (Match& match : matches) {
+        std::string_view entry = textOf(match);
+        if (encoding == Encoding::Latin1 ? isAscii(entry) : isValidUtf8(entry))
+            continue;
+        const std::size_t start = text.size();
+        text.reserve(start + 2 * entry.size() + 1); // read as Latin-1, each byte takes at most two
+        entry = textOf(match);
+        appendLatin1AsUtf8(entry, text);
+        text.push_back('\n');
+        match.offset = start;
     }
     text.append(kFoundTextPadding, '\0');
-    all = text;
     outcome.count = 0;
-    for (const std::uint32_t i : order) {
-        const std::string_view entry = textOf(matches[i]);
+    for (const Match& match : matches) {
+        const std::string_view entry = textOf(match);
         const FoundWord word{&entry, 1};
         if (!sink->add(&word, 1)) {
             outcome.status = FindOutcome::Status::Stopped;

@@ -119,18 +119,39 @@ INSTANTIATE_TEST_SUITE_P(Lists, TilesSearchEncodings, testing::ValuesIn(kEncodin
 
 // The commonness file tells of the shipped list: a word the user added counts
 // as the rarest, though the file knows one spelt the same.
-TEST(TilesSearchAddedWords, AreTheRarest) {
+struct AddedCase {
+    const char* name;
+    std::string shipped;
+    std::string added;
+    Lines lines;
+};
+
+void PrintTo(const AddedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const AddedCase kAddedCases[] = {
+    {"after_a_shipped_word", "tac\r\n", "\"cat\"\r\n", {"tac", "cat"}},
+    {"when_no_shipped_word_fits", "dog\r\n", "act\r\ncat\r\n", {"act", "cat"}},
+};
+
+class TilesSearchAddedWords : public testing::TestWithParam<AddedCase> {};
+
+TEST_P(TilesSearchAddedWords, AreTheRarest) {
     ScratchFolder folder;
-    const tovrel::WordList list(folder.write("dictionary.txt", "tac\r\n"),
-                                folder.write("added-words.txt", "\"cat\"\r\n"));
+    const tovrel::WordList list(folder.write("dictionary.txt", GetParam().shipped),
+                                folder.write("added-words.txt", GetParam().added));
     tovrel::Commonness commonness;
     commonness.load("level 10\ncat\nlevel 50\ntac\n", "fixture");
     tovrel::TilesOptions options;
     options.tiles = U"tac";
     FoundLines found;
     tovrel::findTiles(options, list, &commonness, &found);
-    EXPECT_EQ(found.lines, (Lines{"tac", "cat"}));
+    EXPECT_EQ(found.lines, GetParam().lines);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lists, TilesSearchAddedWords, testing::ValuesIn(kAddedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TilesSearchTwice, AnEntryTheListHoldsTwiceComesOnce) {
     tovrel::TilesOptions options;
