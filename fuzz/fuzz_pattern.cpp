@@ -2,7 +2,9 @@
 // pattern is refused exactly when the rule refuses it, and an entry fits
 // exactly when its letters fit by the rule.
 
+#include "core/search/character_rules.h"
 #include "core/search/pattern_matcher.h"
+#include "core/wordlist/utf8.h"
 #include "fuzz_input.h"
 #include "phrase_reference.h"
 
@@ -36,13 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     }
     refused |= tokens.find_first_not_of(U'*') == std::u32string::npos;
 
-    const tovrel::PatternMatcher::Made made = tovrel::PatternMatcher::make(pattern);
+    const tovrel::PatternMatcher::Made made = tovrel::PatternMatcher::make(pattern, tovrel::CharacterRules());
     fuzzing::require(!made.matcher == refused, "refused as the rule says");
     fuzzing::require(made.matcher || !made.refusal.empty(), "a refusal says why");
     if (!made.matcher)
         return 0;
     auto check = [&](std::string_view record) {
-        fuzzing::require(made.matcher->matches(record) ==
+        fuzzing::require(made.matcher->matches(record, tovrel::isAscii(record)) ==
                              reference::patternFits(tokens, reference::lettersOf(record)),
                          "fits as the rule says");
     };

@@ -7,6 +7,7 @@
 #include "core/search/commonness.h"
 #include "core/search/phrase_search.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/utf8.h"
 #include "fuzz_input.h"
 #include "phrase_reference.h"
 
@@ -29,9 +30,55 @@ public:
     std::vector<std::vector<std::vector<std::string>>> lines;
 };
 
+// The lines as text, written by the search itself into rooms no larger than
+// it asks for.
+class Text : public tovrel::FoundSink {
+public:
+    bool add(const tovrel::FoundWord*, std::size_t) override { return false; }
+    const tovrel::FoundTextLayout* textLayout() const override { return &layout_; }
+    char* textRoom(std::size_t bytes, char*& end) override {
+        room_.assign(bytes + tovrel::kFoundTextPadding, '\x7F');
+        end = room_.data() + room_.size();
+        taken_ = room_.data();
+        return room_.data();
+    }
+    bool textWritten(char* end) override {
+        text.append(taken_, static_cast<std::size_t>(end - taken_));
+        taken_ = end;
+        return true;
+    }
+    std::string text;
+
+private:
+    tovrel::FoundTextLayout layout_{' ', '/', '\n'};
+    std::vector<char> room_;
+    const char* taken_ = nullptr; // the end of what was taken from the room
+};
+
+// A line as text.
+std::string textOf(const std::vector<std::vector<std::string>>& line) {
+    std::string text;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        for (std::size_t j = 0; j < line[i].size(); ++j)
+            text += (j > 0 ? "/" : "") + line[i][j];
+        text += i + 1 < line.size() ? ' ' : '\n';
+    }
+    return text;
+}
+
 // The results a line stands for: an entry from each word's alternatives,
 // where two words list the same alternatives, as a multiset.
-std::vector<Result> resultsOf(const std::vector<std::vector<std::string>>& line) {
+std::vector<Result> resultsOf(const std::vector<std::vector<std::string>>& shown) {
+    // Handed out in UTF-8; the list and the plain rules are Latin-1.
+    std::vector<std::vector<std::string>> line;
+    for (const std::vector<std::string>& word : shown) {
+        line.emplace_back();
+        for (const std::string& entry : word) {
+            std::string latin1;
+            fuzzing::require(tovrel::appendUtf8AsLatin1(entry, latin1), "entries of a Latin-1 list");
+            line.back().push_back(latin1);
+        }
+    }
     std::vector<Result> results{{}};
     std::vector<std::size_t> last{};
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -148,6 +195,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     fuzzing::require(got == expected, "the results of the plain rules, each once");
     fuzzing::require(outcome.count == found.lines.size(), "count with the lines");
     fuzzing::require(run(options, nullptr).count == found.lines.size(), "count only");
+
+    Text text;
+    run(options, &text);
+    std::string expectedText;
+    for (const auto& line : found.lines)
+        expectedText += textOf(line);
+    fuzzing::require(text.text == expectedText, "the same lines as text");
 
     tovrel::PhraseOptions least = options;
     least.rankingBudget = 1;

@@ -7,7 +7,7 @@
 #include "core/search/count_layout.h"
 #include "core/search/letter_map.h"
 #include "core/wordlist/record_reader.h"
-#include "line_writer.h"
+#include "core/wordlist/utf8.h"
 
 #include <climits>
 #include <cstdio>
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tovrel_phrase_baseline [--max-words 1-3] [--min-length N] PHRASE\n");
         return 2;
     }
-    const tovrel::LetterMap map(letters);
+    const tovrel::LetterMap map = *tovrel::LetterMap::make(letters, tovrel::CharacterRules());
     std::vector<std::uint32_t> counts(map.size(), 0);
     for (const char32_t c : letters)
         ++counts[map.codeOf(c)];
@@ -97,14 +97,26 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < fitting.size(); ++i)
         byLetters[fitting[i].letters].push_back(i);
 
-    LineWriter out(STDOUT_FILENO);
+    // Printed plainly: a line made in a string, the lines written a block at a time.
+    std::string out;
     std::size_t found = 0;
+    bool written = true;
+    auto flush = [&] {
+        written = written && std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+        out.clear();
+    };
+    std::string line;
     auto print = [&](std::initializer_list<std::size_t> words) {
-        std::string_view line[3];
-        std::size_t count = 0;
-        for (const std::size_t i : words)
-            line[count++] = fitting[i].text;
-        out.add(line, count);
+        line.clear();
+        for (const std::size_t i : words) {
+            if (!line.empty())
+                line += ' ';
+            tovrel::appendLatin1AsUtf8(fitting[i].text, line);
+        }
+        out += line;
+        out += '\n';
+        if (out.size() >= (std::size_t{1} << 17))
+            flush();
         ++found;
     };
     const Counts none{};
@@ -134,5 +146,8 @@ int main(int argc, char** argv) {
                     print({i, j, k});
         }
     }
-    return out.flush() && found > 0 ? 0 : 1;
+    flush();
+    if (!written || std::fflush(stdout) != 0)
+        return 2;
+    return found > 0 ? 0 : 1;
 }

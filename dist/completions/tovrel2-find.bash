@@ -22,22 +22,31 @@ _tovrel2_find() {
         mapfile -t COMPREPLY < <(compgen -W 'auto utf-8 latin-1' -- "$cur")
         return
         ;;
+    --order)
+        mapfile -t COMPREPLY < <(compgen -W 'ranked list' -- "$cur")
+        return
+        ;;
+    --max-words | --min-length | --include | --exclude | --limit)
+        return # a number or a word of the user's
+        ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W '--dictionary --count --null --json --format --batch
-            --encoding --fold-accents --help --version -d -c -0 -h -V --' -- "$cur")
+            --encoding --fold-accents --max-words --min-length --no-capitals --include --exclude
+            --limit --group --order --help --version -d -c -0 -h -V --' -- "$cur")
         return
     fi
     # The mode is the first word that is neither an option nor its value.
     local i
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-        -d | --dictionary | --format | --encoding) ((i++)) ;;
+        -d | --dictionary | --format | --encoding | --max-words | --min-length | --include | --exclude | \
+            --limit | --order) ((i++)) ;;
         --) ;;
         -*) ;;
         *) return ;;
         esac
     done
-    mapfile -t COMPREPLY < <(compgen -W 'complete extended partial extended-partial' -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W 'complete extended partial extended-partial phrase tiles pattern' -- "$cur")
 }
 complete -F _tovrel2_find tovrel2-find

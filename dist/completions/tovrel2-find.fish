@@ -1,11 +1,14 @@
 # fish completion for tovrel2-find: modes, options, their values, and file
 # names for the word list.
-set -l modes complete extended partial extended-partial
+set -l modes complete extended partial extended-partial phrase tiles pattern
 complete -c tovrel2-find -f
 complete -c tovrel2-find -n "not __fish_seen_subcommand_from $modes" -a complete -d 'exact anagrams'
 complete -c tovrel2-find -n "not __fish_seen_subcommand_from $modes" -a extended -d 'the same letters, any number of times'
 complete -c tovrel2-find -n "not __fish_seen_subcommand_from $modes" -a partial -d 'no longer, made of its characters'
 complete -c tovrel2-find -n "not __fish_seen_subcommand_from $modes" -a extended-partial -d 'no shorter, made of its characters'
+complete -c tovrel2-find -n "not __fish_seen_subcommand_from $modes" -a phrase -d 'anagrams in a few words'
+complete -c tovrel2-find -n "not __fish_seen_subcommand_from $modes" -a tiles -d 'words a rack of tiles spells'
+complete -c tovrel2-find -n "not __fish_seen_subcommand_from $modes" -a pattern -d 'words that fit a crossword pattern'
 complete -c tovrel2-find -s d -l dictionary -r -F -d 'the word list to search'
 complete -c tovrel2-find -s c -l count -d 'print only the number of matching words'
 complete -c tovrel2-find -s 0 -l null -d 'end each word with a NUL byte'
@@ -14,5 +17,13 @@ complete -c tovrel2-find -l format -x -a 'lines null box json' -d 'the output fo
 complete -c tovrel2-find -l batch -d 'search every word of standard input in one pass'
 complete -c tovrel2-find -l encoding -x -a 'auto utf-8 latin-1' -d 'how the word list is read'
 complete -c tovrel2-find -l fold-accents -d 'let accented letters count as plain ones'
+complete -c tovrel2-find -l max-words -x -d 'phrase: at most N words in a result'
+complete -c tovrel2-find -l min-length -x -d 'phrase and tiles: words of at least N letters'
+complete -c tovrel2-find -l no-capitals -d 'phrase: leave out words with a capital letter'
+complete -c tovrel2-find -l include -x -d 'phrase: every result holds this word'
+complete -c tovrel2-find -l exclude -x -d 'phrase: no result holds this word'
+complete -c tovrel2-find -l limit -x -d 'phrase: print the first N results'
+complete -c tovrel2-find -l group -d 'phrase: one line for results that are anagrams word by word'
+complete -c tovrel2-find -l order -x -a 'ranked list' -d 'phrase: the order of the results'
 complete -c tovrel2-find -s h -l help -d 'print a summary of the modes and options'
 complete -c tovrel2-find -s V -l version -d 'print the version'

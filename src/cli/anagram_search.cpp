@@ -5,6 +5,7 @@
 #include "cli/invocation.h"
 #include "cli/output.h"
 #include "cli/result_printer.h"
+#include "cli/skipped_warning.h"
 #include "core/search/messages.h"
 #include "core/search/search.h"
 #include "core/wordlist/record_reader.h"
@@ -98,14 +99,6 @@ std::u32string codePoints(const std::string& utf8) {
     std::u32string out;
     appendUtf8CodePoints(utf8, out);
     return out;
-}
-
-std::string describeSkipped(const SearchOutcome& outcome) {
-    const SkippedRecords& skipped = outcome.skipped;
-    return outcome.skippedIn + ": skipped " + std::to_string(skipped.count) +
-           (skipped.count == 1 ? " record" : " records") + " longer than " +
-           std::to_string(skipped.longest >> 20) + " MiB (the first at byte " +
-           std::to_string(skipped.firstOffset) + ")";
 }
 
 // The search over the list named with --dictionary (a file, a pipe or standard
@@ -206,7 +199,7 @@ int runAnagramSearch(SearchMode mode, const Invocation& invocation, CommandConte
     }
     context.out.flush();
     if (outcomes.front().skipped.count > 0)
-        context.complain(describeSkipped(outcomes.front()));
+        context.complain(describeSkipped(outcomes.front().skipped, outcomes.front().skippedIn));
     if (trouble)
         return kTrouble;
     return matched ? kMatched : kNoMatch;

@@ -27,6 +27,7 @@ struct FindMode {
     std::string_view name;
     const char* summary;
     std::function<int(const Invocation&, CommandContext&)> run;
+    bool phraseOfWords = false; // the words after the mode make one phrase
 };
 
 // Every mode, in the order --help lists them.

@@ -1,5 +1,6 @@
 #include "cli/anagram_search.h"
 #include "cli/find_mode.h"
+#include "cli/found_searches.h"
 
 namespace tovrel::cli {
 namespace {
@@ -19,6 +20,9 @@ const std::vector<FindMode>& findModes() {
         anagramMode(SearchMode::Partial, "words no longer than WORD made only of its characters"),
         anagramMode(SearchMode::ExtendedPartial,
                     "words at least as long as WORD made only of its characters"),
+        {"phrase", "the phrase's letters as a few words, the commonest first", runPhraseSearch, true},
+        {"tiles", "the words the tiles spell, each once, \"?\" a blank; longest first", runTilesSearch},
+        {"pattern", "crossword: \"?\" or \".\" one letter, \"*\" any run of letters", runPatternSearch},
     };
     return modes;
 }

@@ -25,7 +25,7 @@ void PrintTo(const FindCase& c, std::ostream* out) {
 }
 
 const std::string kTry = "Try 'tovrel2-find --help'.";
-const std::string kModes = "(complete, extended, partial, extended-partial)";
+const std::string kModes = "(complete, extended, partial, extended-partial, phrase, tiles, pattern)";
 
 const FindCase kCases[] = {
     {"complete", {"-d", "{list}", "complete", "ealpes"}, 0, "asleep\n", ""},

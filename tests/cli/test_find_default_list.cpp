@@ -34,11 +34,16 @@ void PrintTo(const DefaultListCase& c, std::ostream* out) {
 }
 
 // Without --dictionary the command searches the program's list followed by the
-// user's added words; a list named on the command line is searched alone.
+// user's added words; a list named on the command line is searched alone. The
+// commonness file beside the list knows "elapse" as common, but it tells of
+// the list, not of the words a user added: an added word ranks as the rarest.
 const DefaultListCase kCases[] = {
     {"added_words_follow_the_list", {"complete", "ealpes"}, "asleep\nelapse\n"},
     {"added_words_counted", {"--count", "complete", "ealpes"}, "2\n"},
     {"a_named_list_alone", {"--dictionary", "SHIPPED", "complete", "ealpes"}, "asleep\n"},
+    {"added_word_ranks_as_rarest_in_a_phrase", {"phrase", "ealpes"}, "asleep\nelapse\n"},
+    {"added_word_ranks_as_rarest_in_tiles", {"tiles", "ealpes"}, "asleep\nelapse\n"},
+    {"added_words_fit_a_pattern", {"pattern", "*se"}, "elapse\n"},
 };
 
 class DefaultList : public testing::TestWithParam<DefaultListCase> {};
@@ -47,6 +52,7 @@ TEST_P(DefaultList, SearchesTheListWithTheUsersAddedWords) {
     const ScratchFolder folder;
     const std::string shipped = folder.write("dictionary.txt", "asleep\r\nLaelaps\r\n");
     const std::string added = folder.write("added-words.txt", "\"elapse\"\r\n");
+    folder.write("commonness.txt", "level 10\nelapse\nlevel 35\nasleep\n");
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& argument : arguments)
         if (argument == "SHIPPED")

@@ -1,10 +1,11 @@
 #include "core/search/anagram_classes.h"
 
 #include "core/search/commonness.h"
+#include "core/search/found.h"
 #include "core/search/letter_map.h"
 #include "core/search/phrase_options.h"
-#include "core/wordlist/latin1.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/utf8.h"
 
 #include <algorithm>
 #include <numeric>
@@ -13,73 +14,71 @@ namespace tovrel {
 namespace {
 
 // The letters of an entry and their number, or nothing when it holds a
-// letter the phrase lacks, more of one than the phrase has, or (when
-// capitals are left out) a capital.
-std::optional<CountLayout::Counts> lettersOf(std::string_view entry, const LetterMap& letters,
-                                             const CountLayout& layout, bool noCapitals,
-                                             std::uint32_t& count) {
+// letter the phrase lacks or more of one than the phrase has.
+std::optional<CountLayout::Counts> lettersOf(std::string_view entry, bool ascii, const LetterMap& letters,
+                                             const CountLayout& layout, std::uint32_t& count) {
     CountLayout::Counts key{};
     count = 0;
-    for (const char c : entry) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        const std::uint8_t code = letters[byte];
-        if (code == LetterMap::kNoLetter)
-            continue;
-        if (code == LetterMap::kOtherLetter || (noCapitals && toLower(byte) != byte) ||
-            !layout.addOne(key, code))
-            return std::nullopt;
+    const bool fits = letters.eachLetter(entry, ascii, [&](std::uint8_t code) {
         ++count;
-    }
-    return key;
+        return code != LetterMap::kOtherLetter && layout.addOne(key, code);
+    });
+    return fits ? std::optional<CountLayout::Counts>(key) : std::nullopt;
 }
 
 } // namespace
 
-std::optional<std::string> AnagramClasses::read(RecordReader& list, const PhraseOptions& options,
-                                                const LetterMap& letters, const CountLayout& layout,
-                                                const std::vector<std::uint32_t>& phrase,
-                                                const Commonness* commonness) {
+void AnagramClasses::start(const PhraseOptions& options, const LetterMap& letters, const CountLayout& layout,
+                           const std::vector<std::uint32_t>& phrase, Encoding encoding) {
     *this = AnagramClasses();
-    const Counts whole = layout.pack(phrase);
-    const Counts& guards = layout.guards();
-    const std::size_t minLength = std::max<std::size_t>(options.minLength, 1);
-
-    std::vector<std::optional<std::string>> included;
+    options_ = &options;
+    letters_ = &letters;
+    layout_ = &layout;
+    encoding_ = encoding;
+    whole_ = layout.pack(phrase);
+    lettersLeft_ = std::accumulate(phrase.begin(), phrase.end(), std::uint32_t{0});
     for (const std::u32string& word : options.include)
-        included.push_back(inListEncoding(word));
-    std::vector<std::string> excluded;
+        included_.push_back(inListEncoding(word, encoding));
     for (const std::u32string& word : options.exclude)
-        if (auto spelt = inListEncoding(word))
-            excluded.push_back(std::move(*spelt));
-    std::vector<bool> inList(included.size(), false);
+        if (auto spelt = inListEncoding(word, encoding))
+            excluded_.push_back(std::move(*spelt));
+    includedInList_.assign(included_.size(), false);
+    includedShipped_.assign(included_.size(), false);
+}
 
-    std::vector<Candidate> candidates;
-    list.forEachRecord([&](std::string_view record) {
-        for (std::size_t i = 0; i < included.size(); ++i)
-            if (included[i] && record == *included[i])
-                inList[i] = true;
+void AnagramClasses::read(RecordReader& file, bool added) {
+    const std::size_t minLength = std::max<std::size_t>(options_->minLength, 1);
+    const Counts& guards = layout_->guards();
+    file.forEachRecordIn(encoding_, [&](std::string_view record, bool ascii) {
+        for (std::size_t i = 0; i < included_.size(); ++i)
+            if (included_[i] && record == *included_[i]) {
+                includedInList_[i] = true;
+                includedShipped_[i] = includedShipped_[i] || !added;
+            }
         if (record.size() < minLength)
             return;
         std::uint32_t count = 0;
-        const std::optional<Counts> key = lettersOf(record, letters, layout, options.noCapitals, count);
-        if (!key || count < minLength || !CountLayout::fits(*key, whole, guards) ||
-            std::find(excluded.begin(), excluded.end(), record) != excluded.end())
+        const std::optional<Counts> key = lettersOf(record, ascii, *letters_, *layout_, count);
+        if (!key || count < minLength || !CountLayout::fits(*key, whole_, guards) ||
+            (options_->noCapitals && letters_->hasCapital(record, ascii)) ||
+            std::find(excluded_.begin(), excluded_.end(), record) != excluded_.end())
             return;
-        candidates.push_back(
-            {*key, text_.size(), record.size(), count, static_cast<std::uint32_t>(candidates.size()), 0});
+        candidates_.push_back({*key, text_.size(), record.size(), count,
+                               static_cast<std::uint32_t>(candidates_.size()), Commonness::kUnknown, added});
         text_.append(record);
     });
-    if (list.error())
-        return "cannot read the word list " + list.error()->message();
+}
 
-    left_ = whole;
-    lettersLeft_ = std::accumulate(phrase.begin(), phrase.end(), std::uint32_t{0});
-    for (std::size_t i = 0; i < included.size() && includedFit_; ++i) {
+std::optional<std::string> AnagramClasses::finish(const Commonness* commonness) {
+    const Counts& guards = layout_->guards();
+    left_ = whole_;
+    for (std::size_t i = 0; i < included_.size() && includedFit_; ++i) {
         std::uint32_t count = 0;
         const std::optional<Counts> key =
-            inList[i] ? lettersOf(*included[i], letters, layout, false, count) : std::nullopt;
+            includedInList_[i] ? lettersOf(*included_[i], isAscii(*included_[i]), *letters_, *layout_, count)
+                               : std::nullopt;
         includedFit_ = key && CountLayout::fits(*key, left_, guards) &&
-                       std::find(excluded.begin(), excluded.end(), *included[i]) == excluded.end();
+                       std::find(excluded_.begin(), excluded_.end(), *included_[i]) == excluded_.end();
         if (!includedFit_)
             break;
         left_ = CountLayout::minus(left_, *key, guards);
@@ -90,36 +89,48 @@ std::optional<std::string> AnagramClasses::read(RecordReader& list, const Phrase
         return std::nullopt;
     // The included words' text goes behind the candidates' so that no view moves.
     std::vector<std::size_t> includedOffset;
-    for (std::size_t i = 0; i < included.size(); ++i) {
+    for (std::size_t i = 0; i < included_.size(); ++i) {
         includedOffset.push_back(text_.size());
-        text_.append(*included[i]);
+        text_.append(*included_[i]);
     }
-    for (std::size_t i = 0; i < included.size(); ++i)
-        includedText_.push_back(std::string_view(text_).substr(includedOffset[i], included[i]->size()));
+    for (std::size_t i = 0; i < included_.size(); ++i)
+        includedText_.push_back(std::string_view(text_).substr(includedOffset[i], included_[i]->size()));
 
-    std::vector<std::string_view> words = includedText_;
-    words.reserve(included.size() + candidates.size());
-    for (const Candidate& candidate : candidates)
-        words.push_back(std::string_view(text_).substr(candidate.offset, candidate.size));
-    std::vector<std::uint8_t> levels(words.size(), Commonness::kUnknown);
-    if (commonness)
-        if (auto error = commonness->levels(words, levels))
+    // The commonness file tells of the shipped list only: the user's added words are the rarest.
+    std::vector<std::string_view> words;
+    std::vector<std::uint8_t*> levelOf;
+    includedLevel_.assign(included_.size(), Commonness::kUnknown);
+    for (std::size_t i = 0; i < included_.size(); ++i)
+        if (includedShipped_[i]) {
+            words.push_back(includedText_[i]);
+            levelOf.push_back(&includedLevel_[i]);
+        }
+    for (Candidate& candidate : candidates_)
+        if (!candidate.added) {
+            words.push_back(std::string_view(text_).substr(candidate.offset, candidate.size));
+            levelOf.push_back(&candidate.level);
+        }
+    if (commonness) {
+        std::vector<std::uint8_t> levels;
+        if (auto error = commonness->levels(words, encoding_, levels))
             return "cannot read the commonness file " + error->message();
-    includedLevel_.assign(levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(included.size()));
-    for (std::size_t i = 0; i < candidates.size(); ++i)
-        candidates[i].level = levels[included.size() + i];
-    build(candidates, layout);
+        for (std::size_t i = 0; i < levels.size(); ++i)
+            *levelOf[i] = levels[i];
+    }
+    build(candidates_);
+    showInUtf8();
     return std::nullopt;
 }
 
-void AnagramClasses::build(std::vector<Candidate>& candidates, const CountLayout& layout) {
+void AnagramClasses::build(std::vector<Candidate>& candidates) {
     const std::string_view text(text_);
+    const Counts& guards = layout_->guards();
     auto textOf = [&](const Candidate& c) { return text.substr(c.offset, c.size); };
     candidates.erase(
         std::remove_if(candidates.begin(), candidates.end(),
-                       [&](const Candidate& c) { return !CountLayout::fits(c.key, left_, layout.guards()); }),
+                       [&](const Candidate& c) { return !CountLayout::fits(c.key, left_, guards); }),
         candidates.end());
-    // Same letters together; the same entry twice in the list is one entry.
+    // Same letters together; the same entry twice in the list is one entry, the first.
     std::sort(candidates.begin(), candidates.end(), [&](const Candidate& a, const Candidate& b) {
         if (a.key != b.key)
             return a.key < b.key;
@@ -179,6 +190,22 @@ void AnagramClasses::build(std::vector<Candidate>& candidates, const CountLayout
         groupBegin_.push_back(groupEntry_.size());
     }
     groupEntry_.push_back(entryText_.size());
+}
+
+void AnagramClasses::showInUtf8() {
+    std::vector<std::size_t> ends;
+    for (const std::vector<std::string_view>* texts : {&entryText_, &includedText_})
+        for (const std::string_view text : *texts) {
+            appendAsUtf8(text, encoding_, shown_);
+            ends.push_back(shown_.size());
+        }
+    shown_.append(kFoundTextPadding, '\0');
+    std::size_t start = 0, i = 0;
+    for (std::vector<std::string_view>* texts : {&entryText_, &includedText_})
+        for (std::string_view& text : *texts) {
+            text = std::string_view(shown_).substr(start, ends[i] - start);
+            start = ends[i++];
+        }
 }
 
 } // namespace tovrel

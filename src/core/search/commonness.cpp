@@ -1,5 +1,7 @@
 #include "core/search/commonness.h"
 
+#include "core/wordlist/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -8,6 +10,9 @@
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tovrel {
 namespace {
@@ -30,6 +35,23 @@ std::size_t hashOf(std::string_view word) {
         left -= taken;
     }
     return static_cast<std::size_t>(hash);
+}
+
+// A word's bit in a table of 2^`bits` bits for the words asked, about
+// thirty for each: most other words miss them all.
+unsigned glanceBits(std::size_t words) {
+    unsigned bits = 12;
+    while (bits < 18 && (std::size_t{1} << bits) < 32 * words)
+        ++bits;
+    return bits;
+}
+std::size_t glanceAt(std::string_view word, unsigned bits) {
+    std::uint64_t seen = word.size();
+    if (!word.empty())
+        seen |= std::uint64_t{static_cast<unsigned char>(word.front())} << 16 |
+                std::uint64_t{static_cast<unsigned char>(word[word.size() > 1])} << 24 |
+                std::uint64_t{static_cast<unsigned char>(word.back())} << 32;
+    return static_cast<std::size_t>((seen * 0x9E3779B97F4A7C15ull) >> (64 - bits));
 }
 
 std::optional<int> levelNumber(std::string_view digits) {
@@ -69,9 +91,9 @@ template <typename Line> std::optional<FileError> eachLineOfFile(const std::stri
             break;
         const char* at = block.data();
         const char* const end = at + got;
-        for (const char* lineEnd;
-             going && (lineEnd = static_cast<const char*>(std::memchr(at, '\n', end - at)));
-             at = lineEnd + 1) {
+        // Line ends found sixteen bytes at a time: lines are short, and a
+        // search asks this of every one of them.
+        auto lineAt = [&](const char* lineEnd) {
             if (pending.empty()) {
                 going = line(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
             } else {
@@ -79,8 +101,27 @@ template <typename Line> std::optional<FileError> eachLineOfFile(const std::stri
                 going = line(pending);
                 pending.clear();
             }
+            at = lineEnd + 1;
+        };
+        const char* chunk = at;
+#ifdef __SSE2__
+        // Sixty-four bytes a turn, so that few turns end between lines.
+        const __m128i lineFeed = _mm_set1_epi8('\n');
+        for (; going && chunk + 64 <= end; chunk += 64) {
+            std::uint64_t ends = 0;
+            for (int part = 0; part < 4; ++part)
+                ends |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part)), lineFeed)))}
+                        << (16 * part);
+            for (; going && ends; ends &= ends - 1)
+                lineAt(chunk + __builtin_ctzll(ends));
         }
-        pending.append(at, end);
+#endif
+        for (; going && chunk < end; ++chunk)
+            if (*chunk == '\n')
+                lineAt(chunk);
+        if (going)
+            pending.append(at, end);
     }
     if (!error && going && !pending.empty())
         line(pending);
@@ -166,56 +207,97 @@ void Commonness::load(std::string content, const std::string& name) {
 
 std::optional<FileError> Commonness::levels(const std::vector<std::string_view>& words,
                                             std::vector<std::uint8_t>& levels) const {
-    levels.assign(words.size(), kUnknown);
-    if (source_ == Source::None || words.empty())
+    return latin1Levels(
+        words.size(), [&](std::size_t i) { return words[i]; }, levels);
+}
+
+std::optional<FileError> Commonness::levels(const std::vector<std::string_view>& entries, Encoding encoding,
+                                            std::vector<std::uint8_t>& levels) const {
+    return this->levels(
+        entries.size(), [&](std::size_t i) { return entries[i]; }, encoding, levels);
+}
+
+std::optional<FileError> Commonness::latin1Levels(std::size_t count, const WordAt& wordAt,
+                                                  std::vector<std::uint8_t>& levels) const {
+    levels.assign(count, kUnknown);
+    if (source_ == Source::None || count == 0)
         return std::nullopt;
-    // The words asked for, by open addressing, each slot with its word's hash
-    // so that most probes compare no text; a word asked twice shares a slot.
-    struct Slot {
-        std::uint32_t hash; // the low bits of the word's hash
-        std::uint32_t word; // 1 + the first index of the word, 0 when free
-    };
+    // The words asked for, by open addressing (at most half the slots taken:
+    // most look-ups are of words not asked for); a word asked twice shares a
+    // slot. Small slots, since a fresh page of memory costs more than
+    // comparing the few words whose glance matches.
     std::size_t capacity = 16;
-    while (capacity < 2 * words.size())
+    while (capacity < 2 * count)
         capacity *= 2;
-    std::vector<Slot> slots(capacity, Slot{0, 0});
-    auto slotOf = [&](std::string_view word) -> Slot& {
-        const std::size_t hash = hashOf(word);
-        std::size_t at = hash & (capacity - 1);
-        while (slots[at].word != 0 &&
-               (slots[at].hash != static_cast<std::uint32_t>(hash) || words[slots[at].word - 1] != word))
+    std::vector<std::uint32_t> slots(capacity, 0); // 1 + the first index of a word asked, 0 when free
+    auto slotOf = [&](std::string_view word) -> std::uint32_t& {
+        std::size_t at = hashOf(word) & (capacity - 1);
+        while (slots[at] != 0 && wordAt(slots[at] - 1) != word)
             at = (at + 1) & (capacity - 1);
-        slots[at].hash = static_cast<std::uint32_t>(hash);
         return slots[at];
     };
-    // Most lines of the file are no word asked for by their length or first
-    // letter alone, which is quicker to tell than their hash.
-    std::uint64_t lengths = 0; // bit n for a word of n bytes, the last bit for any longer one
-    std::array<bool, 256> firsts{};
-    for (std::uint32_t i = 0; i < words.size(); ++i) {
-        Slot& slot = slotOf(words[i]);
-        if (slot.word == 0)
-            slot.word = i + 1;
-        lengths |= std::uint64_t{1} << std::min<std::size_t>(words[i].size(), 63);
-        if (!words[i].empty())
-            firsts[static_cast<unsigned char>(words[i][0])] = true;
+    // Most lines of the file are no word asked for by a glance at them, which
+    // is quicker than their hash: a bit for each word asked, by its length,
+    // its first two bytes and its last.
+    const unsigned bits = glanceBits(count);
+    std::vector<std::uint64_t> glances((std::size_t{1} << bits) / 64, 0);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::string_view word = wordAt(i);
+        std::uint32_t& slot = slotOf(word);
+        if (slot == 0)
+            slot = i + 1;
+        const std::size_t bit = glanceAt(word, bits);
+        glances[bit / 64] |= std::uint64_t{1} << (bit % 64);
     }
     auto error = eachWord([&](std::string_view word, std::uint8_t level) {
-        if (!(lengths >> std::min<std::size_t>(word.size(), 63) & 1) ||
-            !firsts[static_cast<unsigned char>(word[0])])
+        const std::size_t bit = glanceAt(word, bits);
+        if (!(glances[bit / 64] >> (bit % 64) & 1))
             return;
-        const std::size_t hash = hashOf(word);
-        for (std::size_t at = hash & (capacity - 1); slots[at].word != 0; at = (at + 1) & (capacity - 1))
-            if (slots[at].hash == static_cast<std::uint32_t>(hash) && words[slots[at].word - 1] == word) {
-                std::uint8_t& known = levels[slots[at].word - 1];
-                known = std::min(known, level);
-                return;
-            }
+        if (const std::uint32_t slot = slotOf(word)) {
+            std::uint8_t& known = levels[slot - 1];
+            known = std::min(known, level);
+        }
     });
     if (error)
         return error;
-    for (std::uint32_t i = 0; i < words.size(); ++i) // the same word asked again
-        levels[i] = levels[slotOf(words[i]).word - 1];
+    for (std::uint32_t i = 0; i < count; ++i) // the same word asked again
+        levels[i] = levels[slotOf(wordAt(i)) - 1];
+    return std::nullopt;
+}
+
+std::optional<FileError> Commonness::levels(std::size_t count, const WordAt& entryAt, Encoding encoding,
+                                            std::vector<std::uint8_t>& levels) const {
+    if (encoding == Encoding::Latin1)
+        return latin1Levels(count, entryAt, levels);
+    // Spelt in Latin-1 one after another; an entry that cannot be takes no word.
+    std::string spelt;
+    std::vector<std::size_t> ends;
+    std::vector<std::size_t> asked; // the entries that have a spelling
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view entry = entryAt(i);
+        const std::size_t start = spelt.size();
+        if (!isValidUtf8(entry)) { // read as Latin-1
+            spelt.append(entry);
+        } else if (!appendUtf8AsLatin1(entry, spelt)) {
+            spelt.resize(start);
+            continue;
+        }
+        ends.push_back(spelt.size());
+        asked.push_back(i);
+    }
+    std::vector<std::uint8_t> known;
+    auto error = latin1Levels(
+        asked.size(),
+        [&](std::size_t i) {
+            const std::size_t start = i == 0 ? 0 : ends[i - 1];
+            return std::string_view(spelt).substr(start, ends[i] - start);
+        },
+        known);
+    if (error)
+        return error;
+    levels.assign(count, kUnknown);
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        levels[asked[i]] = known[i];
     return std::nullopt;
 }
 

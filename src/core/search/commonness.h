@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/wordlist/file_error.h"
+#include "core/wordlist/text_encoding.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,10 +40,22 @@ public:
     // file's form is an error that names the line.
     std::optional<FileError> levels(const std::vector<std::string_view>& words,
                                     std::vector<std::uint8_t>& levels) const;
+    // The same for entries of a list read in `encoding`: the file spells its
+    // words in Latin-1, like the shipped list, so an entry beyond Latin-1 is
+    // a word it does not know.
+    std::optional<FileError> levels(const std::vector<std::string_view>& entries, Encoding encoding,
+                                    std::vector<std::uint8_t>& levels) const;
+    // The same for `count` entries, the i-th given by entryAt(i), for a
+    // search that holds its entries otherwise than as views.
+    using WordAt = std::function<std::string_view(std::size_t)>;
+    std::optional<FileError> levels(std::size_t count, const WordAt& entryAt, Encoding encoding,
+                                    std::vector<std::uint8_t>& levels) const;
 
 private:
     enum class Source { None, File, Content };
     template <typename Take> std::optional<FileError> eachWord(Take&& take) const;
+    std::optional<FileError> latin1Levels(std::size_t count, const WordAt& wordAt,
+                                          std::vector<std::uint8_t>& levels) const;
 
     Source source_ = Source::None;
     std::string name_;    // the file's path, or the name given with its content

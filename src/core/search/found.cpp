@@ -1,28 +1,31 @@
 #include "core/search/found.h"
 
-#include <algorithm>
-#include <iterator>
-#include <vector>
-
 namespace tovrel {
 
-bool FoundSink::addEach(const FoundWord* words, std::size_t count) {
-    // A phrase has a few words: the line is built on the stack, without allocating.
-    FoundWord few[32];
-    std::vector<FoundWord> many;
-    FoundWord* line = few;
-    if (count > std::size(few)) {
-        many.resize(count);
-        line = many.data();
-    }
-    std::copy_n(words, count, line);
-    const FoundWord last = words[count - 1];
-    for (std::size_t i = 0; i < last.count; ++i) {
-        line[count - 1] = {last.entries + i, 1};
-        if (!add(line, count))
+bool FoundSink::addLines(const FoundWord* words, std::size_t count, std::size_t lines) {
+    for (std::size_t line = 0; line < lines; ++line)
+        if (!add(words + line * count, count))
             return false;
-    }
     return true;
+}
+
+char* FoundSink::textRoom(std::size_t, char*&) {
+    return nullptr;
+}
+
+bool FoundSink::textWritten(char*) {
+    return false;
+}
+
+void FindOutcome::addSkipped(const SkippedRecords& file, const std::string& name) {
+    if (file.count == 0)
+        return;
+    if (skipped.count == 0) {
+        skipped = file;
+        skippedIn = name;
+    } else {
+        skipped.count += file.count;
+    }
 }
 
 } // namespace tovrel

@@ -3,6 +3,7 @@
 #include "core/search/typed_letters.h"
 
 namespace tovrel {
+
 bool PatternMatcher::fits(const std::vector<std::uint8_t>& part, const std::uint8_t* letters) {
     for (std::size_t i = 0; i < part.size(); ++i)
         if (part[i] != kAny && part[i] != letters[i])
@@ -10,18 +11,23 @@ bool PatternMatcher::fits(const std::vector<std::uint8_t>& part, const std::uint
     return true;
 }
 
-PatternMatcher::Made PatternMatcher::make(std::u32string_view pattern) {
-    const TypedLetters typed = TypedLetters::read(pattern, U"?.*", "pattern");
+PatternMatcher::Made PatternMatcher::make(std::u32string_view pattern, const CharacterRules& rules) {
+    const TypedLetters typed = TypedLetters::read(pattern, U"?.*", "pattern", rules);
     if (!typed.refusal.empty())
         return {std::nullopt, typed.refusal};
     if (typed.letters.empty())
         return {std::nullopt, "the pattern is empty"};
     if (typed.letters.find_first_not_of(U'*') == std::u32string::npos)
         return {std::nullopt, "a pattern of only '*' would list every word"};
-    return {PatternMatcher(typed.letters), ""};
+    std::optional<LetterMap> map = LetterMap::make(typed.letters, rules);
+    if (!map)
+        return {std::nullopt, "the pattern has more than " + std::to_string(LetterMap::kLargestAlphabet) +
+                                  " different letters"};
+    return {PatternMatcher(typed.letters, std::move(*map)), ""};
 }
 
-PatternMatcher::PatternMatcher(const std::u32string& letters) : letters_(letters) {
+PatternMatcher::PatternMatcher(const std::u32string& letters, LetterMap map)
+    : letters_(std::move(map)), bytesDecide_(letters_.encoding() == Encoding::Latin1) {
     parts_.emplace_back();
     for (const char32_t c : letters) {
         if (c == U'*') {
@@ -34,6 +40,8 @@ PatternMatcher::PatternMatcher(const std::u32string& letters) : letters_(letters
             ++fewestLetters_;
         }
     }
+    if (!parts_.back().empty())
+        lastLetter_ = parts_.back().back();
 }
 
 bool PatternMatcher::endsLikeLastPart(std::string_view entry) const {
@@ -49,15 +57,14 @@ bool PatternMatcher::endsLikeLastPart(std::string_view entry) const {
     return true;
 }
 
-bool PatternMatcher::matches(std::string_view entry) const {
-    if (entry.size() < fewestLetters_ || !endsLikeLastPart(entry))
+bool PatternMatcher::fits(std::string_view entry, bool ascii) const {
+    if ((bytesDecide_ || ascii) && !endsLikeLastPart(entry))
         return false;
     entry_.clear();
-    for (const char c : entry) {
-        const std::uint8_t code = letters_[static_cast<unsigned char>(c)];
-        if (code != LetterMap::kNoLetter)
-            entry_.push_back(code);
-    }
+    letters_.eachLetter(entry, ascii, [&](std::uint8_t code) {
+        entry_.push_back(code);
+        return true;
+    });
     const std::size_t size = entry_.size();
     if (size < fewestLetters_ || (!starred_ && size != fewestLetters_))
         return false;

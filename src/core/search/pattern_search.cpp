@@ -1,45 +1,53 @@
 #include "core/search/pattern_search.h"
 
 #include "core/search/pattern_matcher.h"
+#include "core/wordlist/list_files.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/utf8.h"
 
 namespace tovrel {
 
-FindOutcome findPattern(std::u32string_view pattern, const std::string& listPath, FoundSink* sink) {
-    const PatternMatcher::Made made = PatternMatcher::make(pattern);
-    if (!made.matcher)
-        return FindOutcome::badInput(made.refusal);
-    RecordReader list;
-    if (auto error = list.open(listPath))
-        return {FindOutcome::Status::Unreadable, 0, "cannot read the word list " + error->message()};
-    return findPattern(pattern, list, sink);
-}
-
-FindOutcome findPattern(std::u32string_view pattern, RecordReader& list, FoundSink* sink) {
-    const PatternMatcher::Made made = PatternMatcher::make(pattern);
-    if (!made.matcher)
-        return FindOutcome::badInput(made.refusal);
-    const PatternMatcher& matcher = *made.matcher;
+FindOutcome findPattern(const PatternOptions& options, const ListFiles& list, FoundSink* sink) {
     FindOutcome outcome;
-    // The reader's fast pass over a whole list has no way out but this, and
-    // a sink that stops (a closed pipe) must end the search at once.
-    struct Stop {};
-    try {
-        list.forEachRecord([&](std::string_view record) {
-            if (!matcher.matches(record))
-                return;
-            const FoundWord word{&record, 1};
-            if (sink && !sink->add(&word, 1))
-                throw Stop{};
-            ++outcome.count;
+    std::optional<PatternMatcher> matcher;
+    std::string shown; // a match in UTF-8, padded
+    bool stopped = false;
+    const std::optional<FileError> error =
+        list.read(options.reading.encoding, [&](RecordReader& file, std::size_t number, Encoding encoding) {
+            if (number == 0) {
+                PatternMatcher::Made made = PatternMatcher::make(
+                    options.pattern, CharacterRules(encoding, options.reading.foldAccents));
+                if (!made.matcher) {
+                    outcome = FindOutcome::badInput(made.refusal);
+                    return false;
+                }
+                matcher = std::move(made.matcher);
+            }
+            stopped = !file.forEachRecordIn(encoding, [&](std::string_view record, bool ascii) {
+                if (!matcher->matches(record, ascii))
+                    return true;
+                if (sink) {
+                    shown.clear();
+                    appendAsUtf8(record, encoding, shown);
+                    const std::size_t size = shown.size();
+                    shown.append(kFoundTextPadding, '\0');
+                    const std::string_view entry(shown.data(), size);
+                    const FoundWord word{&entry, 1};
+                    if (!sink->add(&word, 1))
+                        return false;
+                }
+                ++outcome.count;
+                return true;
+            });
+            outcome.addSkipped(file.skipped(), file.name());
+            return !stopped;
         });
-    } catch (const Stop&) {
-        outcome.status = FindOutcome::Status::Stopped;
+    if (outcome.status == FindOutcome::Status::BadInput)
         return outcome;
-    }
-    if (list.error())
-        return {FindOutcome::Status::Unreadable, outcome.count,
-                "cannot read the word list " + list.error()->message()};
+    if (error)
+        return FindOutcome::unreadable("cannot read the word list " + error->message(), outcome.count);
+    if (stopped)
+        outcome.status = FindOutcome::Status::Stopped;
     return outcome;
 }
 

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "core/search/found.h"
+#include "core/search/search_options.h"
+#include "core/wordlist/list_files.h"
 
 #include <string>
 
 namespace tovrel {
 
-class RecordReader;
+struct PatternOptions {
+    std::u32string pattern; // see PatternMatcher
+    SearchOptions reading;
+};
 
 // The entries that fit a crossword pattern (see PatternMatcher), in list
-// order, each handed to `sink` as it stands in the list as soon as it is
-// read; a null sink only counts them.
-FindOutcome findPattern(std::u32string_view pattern, const std::string& listPath, FoundSink* sink);
-FindOutcome findPattern(std::u32string_view pattern, RecordReader& list, FoundSink* sink);
+// order, each handed to `sink` as soon as it is read; a null sink only counts
+// them.
+FindOutcome findPattern(const PatternOptions& options, const ListFiles& list, FoundSink* sink);
 
 } // namespace tovrel

@@ -6,7 +6,11 @@
 #include "core/search/phrase_lines.h"
 #include "core/search/ranked_pass.h"
 #include "core/search/typed_letters.h"
+#include "core/wordlist/list_files.h"
 #include "core/wordlist/record_reader.h"
+
+#include <optional>
+#include <variant>
 
 namespace tovrel {
 namespace {
@@ -28,66 +32,93 @@ private:
     bool group_;
 };
 
-FindOutcome unreadable(const FileError& error) {
-    return {FindOutcome::Status::Unreadable, 0, "cannot read the word list " + error.message()};
-}
+// The phrase as letters of the search's alphabet, for a list read in one encoding.
+struct Phrase {
+    LetterMap letters;
+    std::vector<std::uint32_t> counts; // of each letter of the alphabet
+    CountLayout layout;
+    std::size_t length;
+
+    // Or the one line that refuses it.
+    static std::variant<Phrase, std::string> read(const PhraseOptions& options, Encoding encoding) {
+        const CharacterRules rules(encoding, options.reading.foldAccents);
+        const TypedLetters typed = TypedLetters::read(options.phrase, U"", "phrase", rules);
+        if (!typed.refusal.empty())
+            return typed.refusal;
+        if (typed.letters.empty())
+            return "the phrase has no letters";
+        if (typed.letters.size() > PhraseOptions::kLongestPhrase)
+            return "the phrase has " + std::to_string(typed.letters.size()) + " letters; at most " +
+                   std::to_string(PhraseOptions::kLongestPhrase) + " are anagrammed";
+        // A phrase short enough has few enough kinds of letter for both.
+        std::optional<LetterMap> letters = LetterMap::make(typed.letters, rules);
+        std::vector<std::uint32_t> counts(letters ? letters->size() : 0, 0);
+        for (const char32_t c : typed.letters)
+            ++counts[letters->codeOf(c)];
+        std::optional<CountLayout> layout = CountLayout::forPhrase(counts);
+        if (!letters || !layout)
+            return "the phrase has too many different letters to anagram";
+        return Phrase{std::move(*letters), std::move(counts), std::move(*layout), typed.letters.size()};
+    }
+};
 
 } // namespace
 
-FindOutcome findPhrases(const PhraseOptions& options, const std::string& listPath,
-                        const Commonness* commonness, FoundSink* sink) {
-    RecordReader list;
-    if (auto error = list.open(listPath))
-        return unreadable(*error);
-    return findPhrases(options, list, commonness, sink);
-}
-
-FindOutcome findPhrases(const PhraseOptions& options, RecordReader& list, const Commonness* commonness,
+FindOutcome findPhrases(const PhraseOptions& options, const ListFiles& list, const Commonness* commonness,
                         FoundSink* sink) {
     if (options.maxWords < 1 || options.maxWords > PhraseOptions::kMostWords)
         return FindOutcome::badInput("the number of words must be from 1 to " +
                                      std::to_string(PhraseOptions::kMostWords) + ", not " +
                                      std::to_string(options.maxWords));
-    const TypedLetters typed = TypedLetters::read(options.phrase, U"", "phrase");
-    if (!typed.refusal.empty())
-        return FindOutcome::badInput(typed.refusal);
-    if (typed.letters.empty())
-        return FindOutcome::badInput("the phrase has no letters");
-    if (typed.letters.size() > PhraseOptions::kLongestPhrase)
-        return FindOutcome::badInput("the phrase has " + std::to_string(typed.letters.size()) +
-                                     " letters; at most " + std::to_string(PhraseOptions::kLongestPhrase) +
-                                     " are anagrammed");
-
-    const LetterMap letters(typed.letters);
-    std::vector<std::uint32_t> counts(letters.size(), 0);
-    for (const char32_t c : typed.letters)
-        ++counts[letters.codeOf(c)];
-    const std::optional<CountLayout> layout = CountLayout::forPhrase(counts);
-    if (!layout) // only a phrase of far more kinds of letter than Latin-1 has could need more room
-        return FindOutcome::badInput("the phrase has too many different letters to anagram");
+    FindOutcome outcome;
+    std::optional<Phrase> phrase;
+    AnagramClasses classes;
+    const std::optional<FileError> error =
+        list.read(options.reading.encoding, [&](RecordReader& file, std::size_t number, Encoding encoding) {
+            if (number == 0) {
+                auto read = Phrase::read(options, encoding);
+                if (auto* refusal = std::get_if<std::string>(&read)) {
+                    outcome = FindOutcome::badInput(std::move(*refusal));
+                    return false;
+                }
+                phrase = std::move(std::get<Phrase>(read));
+                classes.start(options, phrase->letters, phrase->layout, phrase->counts, encoding);
+            }
+            classes.read(file, number > 0);
+            outcome.addSkipped(file.skipped(), file.name());
+            return true;
+        });
+    if (outcome.status == FindOutcome::Status::BadInput)
+        return outcome;
+    if (error)
+        return FindOutcome::unreadable("cannot read the word list " + error->message());
 
     // Only ranking asks how common the words are.
-    const bool ranking = sink && options.order == PhraseOptions::Order::Ranked;
-    AnagramClasses classes;
-    if (auto error = classes.read(list, options, letters, *layout, counts, ranking ? commonness : nullptr))
-        return {FindOutcome::Status::Unreadable, 0, std::move(*error)};
+    const bool ranking = sink && options.order != PhraseOptions::Order::List;
+    auto ranked = [&](std::size_t words) {
+        return ranking && (options.order == PhraseOptions::Order::Ranked ||
+                           words <= PhraseOptions::kMostWordsRankedFirst);
+    };
+    if (auto error = classes.finish(ranking ? commonness : nullptr))
+        return FindOutcome::unreadable(std::move(*error));
     const std::size_t included = classes.included().size();
     if (!classes.includedFit() || included > options.maxWords)
-        return {};
+        return outcome;
 
     PhraseLines lines(classes, sink, options.limit);
     if (classes.lettersLeft() == 0) {
         lines.expand(nullptr, 0); // the included words make the whole phrase
     } else {
-        PhraseEnumerator enumerator(classes, *layout, letters.size(), options.minLength);
-        RankedPass ranked(classes, enumerator, lines, options.group,
-                          static_cast<std::uint32_t>(typed.letters.size()), options.rankingBudget);
+        PhraseEnumerator enumerator(classes, phrase->layout, phrase->letters.size(), options.minLength);
+        RankedPass rankedPass(classes, enumerator, lines, options.group,
+                              static_cast<std::uint32_t>(phrase->length), options.rankingBudget);
         ListPass inListOrder(classes, lines, options.group);
         for (std::size_t words = 1; words + included <= options.maxWords; ++words)
-            if (!(ranking ? ranked.run(words) : enumerator.enumerate(words, inListOrder)))
+            if (!(ranked(words + included) ? rankedPass.run(words)
+                                           : enumerator.enumerate(words, inListOrder)))
                 break;
     }
-    FindOutcome outcome;
+    lines.flush();
     outcome.status = lines.stoppedBySink() ? FindOutcome::Status::Stopped : FindOutcome::Status::Done;
     outcome.count = lines.lines();
     return outcome;

@@ -16,6 +16,18 @@ RankKeys::RankKeys(const std::vector<std::uint8_t>& levels, std::size_t words, s
         if (present[level])
             rank_[level] = static_cast<std::uint8_t>(distinct++);
     distinct = std::max<std::size_t>(distinct, 1);
+
+    unsigned width = 1; // bits for a count of up to `words`
+    while ((std::size_t{1} << width) <= words)
+        ++width;
+    unsigned lengthBits = 1;
+    while ((std::uint64_t{1} << lengthBits) <= std::uint64_t{longest} + 1)
+        ++lengthBits;
+    if (width * distinct + lengthBits + 1 <= 64) {
+        for (std::size_t rank = 0; rank < distinct; ++rank)
+            field_.push_back(std::uint64_t{1} << (width * rank));
+        return;
+    }
     // Few levels and words (Commonness::kMostLevels, PhraseOptions::kMostWords) keep these far below 2^64.
     columns_ = words + 2;
     const std::size_t rows = distinct + words + 1;
@@ -26,26 +38,19 @@ RankKeys::RankKeys(const std::vector<std::uint8_t>& levels, std::size_t words, s
         for (std::size_t r = 1; r <= std::min(n, words + 1); ++r)
             choose(n, r) = choose(n - 1, r - 1) + (r <= n - 1 ? choose(n - 1, r) : 0);
     }
-    size_ = choose(distinct + words - 1, words) * (std::uint64_t{longest} + 1);
 }
 
-std::uint64_t RankKeys::key(const std::uint8_t* levels, std::uint32_t shortest) const {
-    std::uint8_t ranks[PhraseOptions::kMostWords];
-    for (std::size_t i = 0; i < words_; ++i) { // rarest first; a handful of words, so by insertion
-        const std::uint8_t rank = rank_[levels[i]];
-        std::size_t j = i;
-        for (; j > 0 && ranks[j - 1] < rank; --j)
-            ranks[j] = ranks[j - 1];
-        ranks[j] = rank;
-    }
-    // The multiset's place among all multisets of as many levels, in that
-    // order: the sorted sequences that come before it, position by position.
+std::uint64_t RankKeys::place(const std::uint8_t* ranks) const {
+    std::uint8_t sorted[PhraseOptions::kMostWords];
+    std::copy(ranks, ranks + words_, sorted);
+    std::sort(sorted, sorted + words_, [](std::uint8_t a, std::uint8_t b) { return a > b; });
+    // The sorted sequences that come before it, position by position.
     std::uint64_t place = 0;
     for (std::size_t i = 0; i < words_; ++i) {
         const std::size_t after = words_ - 1 - i;
-        place += choose_[(ranks[i] + after) * columns_ + after + 1];
+        place += choose_[(sorted[i] + after) * columns_ + after + 1];
     }
-    return place * (std::uint64_t{longest_} + 1) + (longest_ - std::min(shortest, longest_));
+    return place;
 }
 
 } // namespace tovrel

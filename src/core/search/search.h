@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/search/search_mode.h"
+#include "core/search/search_options.h"
 #include "core/wordlist/file_error.h"
 #include "core/wordlist/skipped_records.h"
 #include "core/wordlist/text_encoding.h"
@@ -27,15 +28,6 @@ class ResultSink {
 public:
     virtual ~ResultSink() = default;
     virtual void add(std::string_view match, Encoding encoding) = 0;
-};
-
-struct SearchOptions {
-    // How the list is read; none: found out from the list itself (see
-    // RecordReader::detectEncoding).
-    std::optional<Encoding> encoding = Encoding::Latin1;
-    // Accented letters count as their plain letters ("é" as "e") in matching;
-    // a match is still listed as it stands.
-    bool foldAccents = false;
 };
 
 struct SearchOutcome {

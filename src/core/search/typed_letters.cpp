@@ -1,23 +1,33 @@
 #include "core/search/typed_letters.h"
 
-#include "core/wordlist/latin1.h"
+#include "core/search/character_rules.h"
+#include "core/wordlist/utf8.h"
 
 #include <cstdio>
 
 namespace tovrel {
 
-TypedLetters TypedLetters::read(std::u32string_view typed, std::u32string_view wildcards, const char* what) {
+TypedLetters TypedLetters::read(std::u32string_view typed, std::u32string_view wildcards, const char* what,
+                                const CharacterRules& rules) {
     TypedLetters result;
     for (const char32_t c : typed) {
         if (c == U' ')
             continue;
-        if (isLetter(c) || wildcards.find(c) != std::u32string_view::npos) {
-            result.letters += toLower(c);
+        if (wildcards.find(c) != std::u32string_view::npos) {
+            result.letters += c;
             continue;
         }
-        // A word list of Latin-1 holds no other letter, so one beyond it could never be matched.
-        result.refusal =
-            describeCharacter(c) + " in the " + what + " is not a " + (c > 0xFF ? "Latin-1 " : "") + "letter";
+        if (rules.isLetter(c)) {
+            result.letters += rules.folded(c);
+            continue;
+        }
+        // An accent typed as a mark of its own goes with the accents it folds.
+        if (rules.foldsAccents() && rules.base(c) == CharacterRules::kDropped)
+            continue;
+        // A Latin-1 list holds no other letter, so one beyond it could never be matched.
+        const bool beyondList = rules.encoding() == Encoding::Latin1 && c > 0xFF;
+        result.refusal = describeCharacter(c) + " in the " + what + " is not a " +
+                         (beyondList ? "Latin-1 " : "") + "letter";
         result.letters.clear();
         break;
     }
@@ -31,21 +41,7 @@ std::string describeCharacter(char32_t c) {
         return code;
     }
     std::string utf8 = "'";
-    if (c < 0x80) {
-        utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-        utf8 += static_cast<char>(0xC0 | (c >> 6));
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        utf8 += static_cast<char>(0xE0 | (c >> 12));
-        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        utf8 += static_cast<char>(0xF0 | (c >> 18));
-        utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    appendUtf8(c, utf8);
     return utf8 + "'";
 }
 

@@ -141,20 +141,33 @@ public:
     // are a bare word on a line of its own, found through the delimiter bits
     // of the buffered bytes with the reader's state kept in registers. A
     // handle that takes a second argument is also told whether the record is
-    // all ASCII, which the same pass over the bytes finds almost for free.
-    template <typename Handle> void forEachRecord(Handle&& handle) {
+    // all ASCII, which the same pass over the bytes finds almost for free. A
+    // handle that returns a bool ends the pass by returning false (enough
+    // found, or nowhere left to print); the reader then stands after that
+    // record. Gives false when the handle ended it.
+    template <typename Handle> bool forEachRecord(Handle&& handle) {
         while (!atEnd()) {
-            pos_ = bareWords(handle);
+            bool going = true;
+            pos_ = bareWords(handle, going);
+            if (!going)
+                return false;
             if (atEnd())
                 break;
             // a quoted or indented field, or the bytes after the last whole chunk
-            if (const std::optional<std::string_view> record = field()) {
-                if constexpr (kTellsAscii<Handle>)
-                    handle(*record, isAscii(*record));
-                else
-                    handle(*record);
-            }
+            if (const std::optional<std::string_view> record = field())
+                if (!hand(handle, *record, [&] { return isAscii(*record); }))
+                    return false;
         }
+        return true;
+    }
+
+    // The same for a list read in `encoding`, the handle always told whether
+    // the record is all ASCII, which only matters in a UTF-8 list: a Latin-1
+    // list's pass is spared finding it out.
+    template <typename Handle> bool forEachRecordIn(Encoding encoding, Handle&& handle) {
+        if (encoding == Encoding::Utf8)
+            return forEachRecord(handle);
+        return forEachRecord([&](std::string_view record) { return handle(record, false); });
     }
 
     // A read error met after the file was opened; reading stops there.
@@ -166,6 +179,23 @@ private:
     template <typename Handle>
     static constexpr bool kTellsAscii = std::is_invocable_v<Handle&, std::string_view, bool>;
 
+    // Hands a record to the handle (with whether it is all ASCII, when the
+    // handle asks); false when the handle asks to stop.
+    template <typename Handle, typename Ascii>
+    static bool hand(Handle& handle, std::string_view record, Ascii&& ascii) {
+        if constexpr (kTellsAscii<Handle>) {
+            if constexpr (std::is_same_v<std::invoke_result_t<Handle&, std::string_view, bool>, bool>)
+                return handle(record, ascii());
+            else
+                handle(record, ascii());
+        } else if constexpr (std::is_same_v<std::invoke_result_t<Handle&, std::string_view>, bool>) {
+            return handle(record);
+        } else {
+            handle(record);
+        }
+        return true;
+    }
+
     static std::string_view trimTrailingBlanks(std::string_view field) {
         while (!field.empty() && field.back() == ' ')
             field.remove_suffix(1);
@@ -174,9 +204,10 @@ private:
 
     // Hands out the bare words from pos_ on, taking every delimiter of each whole
     // 64-byte chunk in turn, and stops before a field that starts with a blank or
-    // a double quote, or one that does not end within the whole chunks. Gives the
-    // position where it stopped.
-    template <typename Handle> std::size_t bareWords(Handle& handle) const {
+    // a double quote, or one that does not end within the whole chunks, or
+    // after the record that the handle asked to stop at (`going` turns false).
+    // Gives the position where it stopped.
+    template <typename Handle> std::size_t bareWords(Handle& handle, bool& going) const {
         const char* const data = data_;
         const std::size_t end = end_;
         std::size_t pos = pos_;
@@ -202,14 +233,14 @@ private:
                     ++pos;
                     bits &= bits - 1; // that LF, or no bit at all when it opens the next chunk
                 }
-                if constexpr (kTellsAscii<Handle>) {
+                going = hand(handle, trimTrailingBlanks(record), [&] {
                     const std::uint64_t below = high & ((std::uint64_t{1} << (at - chunk)) - 1);
                     const std::size_t afterHigh =
                         below ? chunk + 64 - static_cast<std::size_t>(__builtin_clzll(below)) : afterLastHigh;
-                    handle(trimTrailingBlanks(record), afterHigh <= start);
-                } else {
-                    handle(trimTrailingBlanks(record));
-                }
+                    return afterHigh <= start;
+                });
+                if (!going)
+                    return pos;
             }
             if (high)
                 afterLastHigh = chunk + 64 - static_cast<std::size_t>(__builtin_clzll(high));

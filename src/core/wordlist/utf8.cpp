@@ -93,4 +93,24 @@ void appendLatin1AsUtf8(std::string_view text, std::string& out) {
     out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
+void appendAsUtf8(std::string_view record, Encoding encoding, std::string& out) {
+    if (isAscii(record) || (encoding == Encoding::Utf8 && isValidUtf8(record)))
+        out.append(record);
+    else
+        appendLatin1AsUtf8(record, out);
+}
+
+bool appendUtf8AsLatin1(std::string_view text, std::string& out) {
+    const auto* s = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int32_t>(text.size());
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(s, i, length, c);
+        if (c < 0 || c > 0xFF)
+            return false;
+        out += static_cast<char>(c);
+    }
+    return true;
+}
+
 } // namespace tovrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/wordlist/text_encoding.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -38,5 +40,11 @@ bool appendUtf8CodePoints(std::string_view text, std::u32string& out);
 void appendUtf8(char32_t c, std::string& out);
 // Appends Latin-1 bytes to `out` as UTF-8.
 void appendLatin1AsUtf8(std::string_view text, std::string& out);
+// Appends a record of a list read in `encoding` to `out` as UTF-8; a record
+// of a UTF-8 list that is not UTF-8 was read as Latin-1, and goes out so.
+void appendAsUtf8(std::string_view record, Encoding encoding, std::string& out);
+// Appends UTF-8 text to `out` as Latin-1; false, with `out` as far as it got,
+// at a character beyond Latin-1 or a malformed sequence.
+bool appendUtf8AsLatin1(std::string_view text, std::string& out);
 
 } // namespace tovrel

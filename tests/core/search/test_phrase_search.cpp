@@ -1,7 +1,10 @@
 #include "core/search/commonness.h"
 #include "core/search/phrase_search.h"
 #include "core/wordlist/record_reader.h"
+#include "core/wordlist/utf8.h"
+#include "core/wordlist/word_list.h"
 #include "support/found_lines.h"
+#include "support/found_text.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +43,12 @@ const std::string kCommonness = "# levels of the fixture list\n"
                                 "level 35\ncolt\nclot\n"
                                 "level 50\nColt\n"
                                 "level 60\nta\n";
+
+std::string inUtf8(std::string_view latin1) {
+    std::string text;
+    tovrel::appendLatin1AsUtf8(latin1, text);
+    return text;
+}
 
 PhraseOptions phrase(std::u32string letters) {
     PhraseOptions options;
@@ -89,7 +98,7 @@ const PhraseCase kCases[] = {
     {"non_letters_of_an_entry_skipped", phrase(U"on"), {"on", "no", "n-o"}},
     {"accented_letter_is_its_own",
      phrase(U"N\u00C9E"),
-     {"n\xE9"
+     {"n\xC3\xA9"
       "e"}},
     {"plain_letter_is_not_the_accented_one", phrase(U"nee"), {}},
     {"include_printed_first",
@@ -146,7 +155,7 @@ const PhraseCase kCases[] = {
      {"abcdefghijklmnopqrstuvwxyz abcdefghijklmnopqrstuvwxyz abcdefghijklmnopqrstuvwxyz"}},
     {"longer_phrase_of_every_letter",
      with(kEveryLetterTyped + kEveryLetterTyped, [](auto& o) { o.minLength = 20; }),
-     {kEveryLetter + " " + kEveryLetter}},
+     {inUtf8(kEveryLetter) + " " + inUtf8(kEveryLetter)}},
 };
 
 class PhraseSearch : public testing::TestWithParam<PhraseCase> {
@@ -173,17 +182,58 @@ TEST_P(PhraseSearch, CountsTheSame) {
 }
 
 // Ranking holds its records a range of keys at a time when they would pass
-// the budget; with room for one record at a time the order is the same.
-TEST_P(PhraseSearch, RanksAlikeWithTheLeastMemory) {
-    PhraseOptions options = GetParam().options;
-    options.rankingBudget = 1;
-    FoundLines found;
-    run(options, &found);
-    EXPECT_EQ(found.lines, GetParam().lines);
+// the budget: with room for none (each key streamed), for a few records a
+// range or for most of them, the order is the same.
+TEST_P(PhraseSearch, RanksAlikeWithLessMemory) {
+    for (const std::size_t budget : {1, 48, 400}) {
+        PhraseOptions options = GetParam().options;
+        options.rankingBudget = budget;
+        FoundLines found;
+        run(options, &found);
+        EXPECT_EQ(found.lines, GetParam().lines) << budget << " bytes";
+    }
+}
+
+// A sink that takes text gets the same lines, written by the search itself.
+TEST_P(PhraseSearch, WritesTheSameLinesAsText) {
+    FoundText found;
+    const FindOutcome outcome = run(GetParam().options, &found);
+    std::string expected;
+    for (const std::string& line : GetParam().lines)
+        expected += line + "\n";
+    EXPECT_EQ(found.text, expected);
+    EXPECT_EQ(outcome.count, GetParam().lines.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, PhraseSearch, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Thousands of lines, over many rooms of text: the same as the words.
+TEST(PhraseSearchText, ManyLinesAsText) {
+    std::string list;
+    for (const char a : std::string("abcdeNOP"))
+        for (const char b : std::string("abcdeno"))
+            list += std::string{a, b, '\n'};
+    for (const bool group : {false, true})
+        for (const auto order : {PhraseOptions::Order::Ranked, PhraseOptions::Order::List}) {
+            PhraseOptions options = phrase(U"abcdeabcdenonoab");
+            options.maxWords = 8;
+            options.group = group;
+            options.order = order;
+            tovrel::Commonness commonness;
+            commonness.load("level 10\nab\nan\nlevel 20\nbe\nNo\n", "fixture");
+            FoundLines lines;
+            FoundText text;
+            tovrel::RecordReader forLines(list), forText(list);
+            tovrel::findPhrases(options, forLines, &commonness, &lines);
+            tovrel::findPhrases(options, forText, &commonness, &text);
+            std::string expected;
+            for (const std::string& line : lines.lines)
+                expected += line + "\n";
+            EXPECT_GT(lines.lines.size(), 1000u);
+            EXPECT_TRUE(text.text == expected) << group;
+        }
+}
 
 TEST(PhraseSearchStop, SinkStopsTheSearchAtOnce) {
     tovrel::RecordReader list(kList);
@@ -198,6 +248,93 @@ TEST(PhraseSearchCommonness, WithoutItEveryWordIsRarestAndListOrderDecides) {
     FoundLines found;
     tovrel::findPhrases(phrase(U"tacat"), list, nullptr, &found);
     EXPECT_EQ(found.lines, (Lines{"act at", "act ta", "cat at", "cat ta", "tac at", "tac ta"}));
+}
+
+// A UTF-8 list: accented letters precomposed and with a combining accent
+// (e and U+0301), a capital, and a letter beyond Latin-1.
+const std::string kUtf8List = "caf\xC3\xA9\nfac\xC3\xA9\ncafe\ncafe\xCC\x81\n\xC3\x89T\xC3\x89\nt\xC3\xA9\n"
+                              "\xC3\xA9\net\n\xC5\xA1\n";
+
+struct EncodingCase {
+    const char* name;
+    PhraseOptions options;
+    std::string list;
+    Lines lines;
+};
+
+void PrintTo(const EncodingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+template <typename Change> PhraseOptions read(std::u32string letters, Change change) {
+    PhraseOptions options = phrase(std::move(letters));
+    options.reading.encoding.reset(); // as the list shows itself
+    change(options);
+    return options;
+}
+
+const EncodingCase kEncodingCases[] = {
+    {"accented_letter_is_its_own",
+     read(U"\u00E9fac", [](auto&) {}),
+     kUtf8List,
+     {"caf\xC3\xA9", "fac\xC3\xA9"}},
+    {"plain_letter_is_not_the_accented_one", read(U"efac", [](auto&) {}), kUtf8List, {"cafe"}},
+    {"folded_accents",
+     read(U"efac", [](auto& o) { o.reading.foldAccents = true; }),
+     kUtf8List,
+     {"caf\xC3\xA9", "fac\xC3\xA9", "cafe", "cafe\xCC\x81"}},
+    {"folded_accents_typed",
+     read(U"\u00C9FAC", [](auto& o) { o.reading.foldAccents = true; }),
+     kUtf8List,
+     {"caf\xC3\xA9", "fac\xC3\xA9", "cafe", "cafe\xCC\x81"}},
+    {"capital_accented_letters",
+     read(U"\u00E9t\u00E9", [](auto& o) { o.minLength = 1; }),
+     kUtf8List,
+     {"\xC3\x89T\xC3\x89", "t\xC3\xA9 \xC3\xA9"}},
+    {"no_capitals",
+     read(U"\u00E9t\u00E9",
+          [](auto& o) {
+              o.minLength = 1;
+              o.noCapitals = true;
+          }),
+     kUtf8List,
+     {"t\xC3\xA9 \xC3\xA9"}},
+    {"letter_beyond_latin1", read(U"\u0160", [](auto& o) { o.minLength = 1; }), kUtf8List, {"\xC5\xA1"}},
+    {"include_in_utf8",
+     read(U"\u00E9t\u00E9", [](auto& o) { o.include = {U"\u00E9"}; }),
+     kUtf8List,
+     {"\xC3\xA9 t\xC3\xA9"}},
+    {"folded_in_a_latin1_list",
+     read(U"efac", [](auto& o) { o.reading.foldAccents = true; }),
+     "caf\xE9\r\ncafe\r\n",
+     {"caf\xC3\xA9", "cafe"}},
+};
+
+class PhraseSearchEncodings : public testing::TestWithParam<EncodingCase> {};
+
+TEST_P(PhraseSearchEncodings, FindAndHandOutInUtf8) {
+    tovrel::RecordReader list(GetParam().list);
+    FoundLines found;
+    const FindOutcome outcome = tovrel::findPhrases(GetParam().options, list, nullptr, &found);
+    EXPECT_EQ(outcome.status, Status::Done) << outcome.message;
+    EXPECT_EQ(found.lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, PhraseSearchEncodings, testing::ValuesIn(kEncodingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The commonness file tells of the shipped list: a word the user added counts
+// as the rarest, though the file knows one spelt the same.
+TEST(PhraseSearchAddedWords, AreTheRarest) {
+    ScratchFolder folder;
+    const tovrel::WordList list(folder.write("dictionary.txt", "tac\r\nat\r\n"),
+                                folder.write("added-words.txt", "\"cat\"\r\n"));
+    tovrel::Commonness commonness;
+    commonness.load("level 10\ncat\nat\nlevel 50\ntac\n", "fixture");
+    FoundLines found;
+    const FindOutcome outcome = tovrel::findPhrases(phrase(U"tacat"), list, &commonness, &found);
+    EXPECT_EQ(outcome.status, Status::Done) << outcome.message;
+    EXPECT_EQ(found.lines, (Lines{"tac at", "cat at"}));
 }
 
 struct BadInput {
@@ -244,7 +381,7 @@ INSTANTIATE_TEST_SUITE_P(Refused, PhraseBadInput, testing::ValuesIn(kBadInputs),
 TEST(PhraseSearchFiles, MissingListIsNamed) {
     ScratchFolder folder;
     const FindOutcome outcome =
-        tovrel::findPhrases(phrase(U"tacat"), folder.file("none.txt"), nullptr, nullptr);
+        tovrel::findPhrases(phrase(U"tacat"), tovrel::WordList(folder.file("none.txt")), nullptr, nullptr);
     EXPECT_EQ(outcome.status, Status::Unreadable);
     EXPECT_EQ(outcome.message,
               "cannot read the word list " + folder.file("none.txt") + ": No such file or directory");
