@@ -5,6 +5,7 @@
 #include "cli/invocation.h"
 #include "cli/output.h"
 #include "cli/result_printer.h"
+#include "cli/search_input.h"
 #include "cli/skipped_warning.h"
 #include "core/search/messages.h"
 #include "core/search/search.h"
@@ -95,29 +96,17 @@ std::optional<std::string> refusal(const std::string& word) {
     return std::nullopt;
 }
 
-std::u32string codePoints(const std::string& utf8) {
-    std::u32string out;
-    appendUtf8CodePoints(utf8, out);
-    return out;
-}
-
-// The search over the list named with --dictionary (a file, a pipe or standard
-// input), else over the default list; nothing when the named list cannot be opened.
+// The search over the list named with --dictionary, else over the default
+// list; nothing when the named list cannot be opened.
 std::vector<SearchOutcome> searchList(SearchMode mode, const std::vector<std::u32string>& typed,
                                       const Invocation& invocation, CommandContext& context,
                                       const std::vector<ResultSink*>& sinks) {
-    const SearchOptions searchOptions{invocation.encoding, invocation.foldAccents};
     if (invocation.dictionary.empty())
-        return search(mode, typed, context.defaultList, sinks, searchOptions);
-    ReadOptions readOptions;
-    readOptions.acceptPipes = true; // pipes and <(...) are read on purpose
+        return search(mode, typed, context.defaultList, sinks, searchOptions(invocation));
     RecordReader reader;
-    if (auto error = invocation.dictionary == "-" ? reader.openStandardInput(readOptions)
-                                                  : reader.open(invocation.dictionary, readOptions)) {
-        context.complain(error->message());
+    if (!openNamedList(invocation, context, reader))
         return {};
-    }
-    return search(mode, typed, reader, sinks, searchOptions);
+    return search(mode, typed, reader, sinks, searchOptions(invocation));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "cli/found_printer.h"
 #include "cli/invocation.h"
 #include "cli/output.h"
+#include "cli/search_input.h"
 #include "cli/skipped_warning.h"
 #include "core/search/commonness.h"
 #include "core/search/pattern_search.h"
@@ -21,27 +22,15 @@
 namespace tovrel::cli {
 namespace {
 
-std::u32string codePoints(const std::string& utf8) {
-    std::u32string out;
-    appendUtf8CodePoints(utf8, out);
-    return out;
-}
-
-// The search over the list named with --dictionary (a file, a pipe or
-// standard input), else over the default list; nothing when the named list
-// cannot be opened, which is said.
+// The search over the list named with --dictionary, else over the default
+// list; nothing when the named list cannot be opened.
 template <typename Search>
 std::optional<FindOutcome> overList(const Invocation& invocation, CommandContext& context, Search&& search) {
     if (invocation.dictionary.empty())
         return search(ListFiles(context.defaultList));
-    ReadOptions readOptions;
-    readOptions.acceptPipes = true; // pipes and <(...) are read on purpose
     RecordReader reader;
-    if (auto error = invocation.dictionary == "-" ? reader.openStandardInput(readOptions)
-                                                  : reader.open(invocation.dictionary, readOptions)) {
-        context.complain(error->message());
+    if (!openNamedList(invocation, context, reader))
         return std::nullopt;
-    }
     return search(ListFiles(reader));
 }
 
@@ -53,7 +42,7 @@ struct Ranking {
     bool trouble = false;
 };
 
-Ranking ranking(CommandContext& context) {
+Ranking rankingFor(CommandContext& context) {
     const std::string& list = context.defaultList.shippedPath();
     const std::size_t slash = list.rfind('/');
     const std::string path =
@@ -114,8 +103,20 @@ bool readable(const Invocation& invocation, const char* what, CommandContext& co
     return true;
 }
 
-SearchOptions reading(const Invocation& invocation) {
-    return {invocation.encoding, invocation.foldAccents};
+// Runs a search whose results are printed as the core hands them out, ranked
+// by the commonness file where `ranked` and more than the count is asked:
+// find(list, commonness, sink), the sink null for a count.
+template <typename Find>
+int runFound(const Invocation& invocation, CommandContext& context, bool ranked, FoundPrinter::Shape shape,
+             Find&& find) {
+    Ranking ranking;
+    if (ranked && !invocation.countOnly && (ranking = rankingFor(context)).trouble)
+        return kTrouble;
+    FoundPrinter printer(context.out, invocation.format, shape);
+    const std::optional<FindOutcome> outcome = overList(invocation, context, [&](const ListFiles& list) {
+        return find(list, ranking.commonness.get(), invocation.countOnly ? nullptr : &printer);
+    });
+    return outcome ? finished(*outcome, invocation, context) : kTrouble;
 }
 
 } // namespace
@@ -135,18 +136,13 @@ int runPhraseSearch(const Invocation& invocation, CommandContext& context) {
     options.limit = invocation.limit;
     options.group = invocation.group;
     options.order = invocation.order;
-    options.reading = reading(invocation);
+    options.reading = searchOptions(invocation);
 
-    Ranking ranked;
-    if (!invocation.countOnly && invocation.order != PhraseOptions::Order::List &&
-        (ranked = ranking(context)).trouble)
-        return kTrouble;
-    FoundPrinter printer(context.out, invocation.format,
-                         invocation.group ? FoundPrinter::Shape::GroupedWords : FoundPrinter::Shape::Words);
-    const std::optional<FindOutcome> outcome = overList(invocation, context, [&](const ListFiles& list) {
-        return findPhrases(options, list, ranked.commonness.get(), invocation.countOnly ? nullptr : &printer);
-    });
-    return outcome ? finished(*outcome, invocation, context) : kTrouble;
+    return runFound(invocation, context, invocation.order != PhraseOptions::Order::List,
+                    invocation.group ? FoundPrinter::Shape::GroupedWords : FoundPrinter::Shape::Words,
+                    [&](const ListFiles& list, const Commonness* commonness, FoundSink* sink) {
+                        return findPhrases(options, list, commonness, sink);
+                    });
 }
 
 int runTilesSearch(const Invocation& invocation, CommandContext& context) {
@@ -155,16 +151,12 @@ int runTilesSearch(const Invocation& invocation, CommandContext& context) {
     TilesOptions options;
     options.tiles = codePoints(invocation.word);
     options.minLength = invocation.minLength;
-    options.reading = reading(invocation);
+    options.reading = searchOptions(invocation);
 
-    Ranking ranked;
-    if (!invocation.countOnly && (ranked = ranking(context)).trouble)
-        return kTrouble;
-    FoundPrinter printer(context.out, invocation.format, FoundPrinter::Shape::Word);
-    const std::optional<FindOutcome> outcome = overList(invocation, context, [&](const ListFiles& list) {
-        return findTiles(options, list, ranked.commonness.get(), invocation.countOnly ? nullptr : &printer);
-    });
-    return outcome ? finished(*outcome, invocation, context) : kTrouble;
+    return runFound(invocation, context, true, FoundPrinter::Shape::Word,
+                    [&](const ListFiles& list, const Commonness* commonness, FoundSink* sink) {
+                        return findTiles(options, list, commonness, sink);
+                    });
 }
 
 int runPatternSearch(const Invocation& invocation, CommandContext& context) {
@@ -172,13 +164,12 @@ int runPatternSearch(const Invocation& invocation, CommandContext& context) {
         return kTrouble;
     PatternOptions options;
     options.pattern = codePoints(invocation.word);
-    options.reading = reading(invocation);
+    options.reading = searchOptions(invocation);
 
-    FoundPrinter printer(context.out, invocation.format, FoundPrinter::Shape::Word);
-    const std::optional<FindOutcome> outcome = overList(invocation, context, [&](const ListFiles& list) {
-        return findPattern(options, list, invocation.countOnly ? nullptr : &printer);
-    });
-    return outcome ? finished(*outcome, invocation, context) : kTrouble;
+    return runFound(invocation, context, false, FoundPrinter::Shape::Word,
+                    [&](const ListFiles& list, const Commonness*, FoundSink* sink) {
+                        return findPattern(options, list, sink);
+                    });
 }
 
 } // namespace tovrel::cli
