@@ -28,8 +28,8 @@ install(CODE "
     file(INSTALL \"${TOVREL_DICTIONARY}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${TOVREL_DATA_DIR}\")
   endif()
 " COMPONENT find)
-# The commonness file that ranks the phrase and tiles searches lies beside the list.
-install(FILES ${TOVREL_COMMONNESS} DESTINATION ${TOVREL_DATA_DIR} COMPONENT find)
+# The commonness index that ranks the phrase and tiles searches lies beside the list.
+install(FILES ${TOVREL_COMMONNESS_INDEX} DESTINATION ${TOVREL_DATA_DIR} COMPONENT find)
 
 # The desktop entry starts the program by its full installed path, which is
 # known only when installing (cmake --install --prefix may differ from the

@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     for (const std::string& word : excluded)
         options.exclude.push_back(reference::asRead(word));
     tovrel::Commonness commonness;
-    commonness.load(commonnessText, "levels");
+    commonness.loadText(commonnessText, "levels");
 
     auto run = [&](const tovrel::PhraseOptions& with, tovrel::FoundSink* sink) {
         tovrel::RecordReader reader(list);

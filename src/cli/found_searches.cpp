@@ -34,7 +34,7 @@ std::optional<FindOutcome> overList(const Invocation& invocation, CommandContext
     return search(ListFiles(reader));
 }
 
-// What ranks the results: the commonness file beside the program's list, for
+// What ranks the results: the commonness index beside the program's list, for
 // any list searched. Without it every word counts as the rarest, which is
 // said as a warning; a file that is there but cannot be opened is trouble.
 struct Ranking {
@@ -46,13 +46,13 @@ Ranking rankingFor(CommandContext& context) {
     const std::string& list = context.defaultList.shippedPath();
     const std::size_t slash = list.rfind('/');
     const std::string path =
-        (slash == std::string::npos ? std::string() : list.substr(0, slash + 1)) + "commonness.txt";
+        (slash == std::string::npos ? std::string() : list.substr(0, slash + 1)) + "commonness.index";
     Ranking ranking;
     ranking.commonness = std::make_unique<Commonness>();
     if (::access(path.c_str(), F_OK) != 0 && errno == ENOENT) {
         context.complain(path + ": No such file or directory; words are not ranked by how common they are");
     } else if (auto error = ranking.commonness->load(path)) {
-        context.complain("cannot read the commonness file " + error->message());
+        context.complain("cannot read the commonness index " + error->message());
         ranking.trouble = true;
     }
     return ranking;
@@ -104,7 +104,7 @@ bool readable(const Invocation& invocation, const char* what, CommandContext& co
 }
 
 // Runs a search whose results are printed as the core hands them out, ranked
-// by the commonness file where `ranked` and more than the count is asked:
+// by the commonness index where `ranked` and more than the count is asked:
 // find(list, commonness, sink), the sink null for a count.
 template <typename Find>
 int runFound(const Invocation& invocation, CommandContext& context, bool ranked, FoundPrinter::Shape shape,

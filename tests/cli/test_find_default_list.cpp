@@ -1,4 +1,5 @@
 #include "cli/find_command.h"
+#include "support/commonness_index.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ void PrintTo(const DefaultListCase& c, std::ostream* out) {
 
 // Without --dictionary the command searches the program's list followed by the
 // user's added words; a list named on the command line is searched alone. The
-// commonness file beside the list knows "elapse" as common, but it tells of
+// commonness index beside the list knows "elapse" as common, but it tells of
 // the list, not of the words a user added: an added word ranks as the rarest.
 const DefaultListCase kCases[] = {
     {"added_words_follow_the_list", {"complete", "ealpes"}, "asleep\nelapse\n"},
@@ -52,7 +53,7 @@ TEST_P(DefaultList, SearchesTheListWithTheUsersAddedWords) {
     const ScratchFolder folder;
     const std::string shipped = folder.write("dictionary.txt", "asleep\r\nLaelaps\r\n");
     const std::string added = folder.write("added-words.txt", "\"elapse\"\r\n");
-    folder.write("commonness.txt", "level 10\nelapse\nlevel 35\nasleep\n");
+    folder.write("commonness.index", commonnessIndex("level 10\nelapse\nlevel 35\nasleep\n"));
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& argument : arguments)
         if (argument == "SHIPPED")

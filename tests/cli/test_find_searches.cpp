@@ -1,8 +1,9 @@
 // The phrase, tiles and pattern searches of tovrel2-find, run as a user runs
 // them: a copy of the program in a folder with a word list and a commonness
-// file of its own beside it, as an install has them.
+// index of its own beside it, as an install has them.
 
 #include "cli/find_program.h"
+#include "support/commonness_index.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ namespace {
 // Latin-1, where each rule shows: "at" and "ta" anagram each other and are
 // common and rare; "at" stands twice; "Colt" and "colt" are two entries; "n-o"
 // is "no" once its hyphen is skipped; "née" has a letter of its own; "tac"
-// is a word the commonness file does not know.
+// is a word the commonness index does not know.
 const std::string kList = "act\r\nat\r\na\r\ncat\r\ntac\r\nta\r\ntact\r\nColt\r\ncolt\r\nclot\r\non\r\nno\r\n"
                           "n-o\r\nnot\r\nton\r\nat\r\nn\xE9"
                           "e\r\n";
@@ -28,13 +29,13 @@ const std::string kCommonness = "# levels of the fixture list\n"
                                 "level 50\nColt\n"
                                 "level 60\nta\n";
 
-// The program, with the fixture list and commonness file beside it.
+// The program, with the fixture list and commonness index beside it.
 class InstalledProgram {
 public:
     InstalledProgram() {
         std::filesystem::copy_file(TOVREL_FIND_PROGRAM, folder_.file("tovrel2-find"));
         folder_.write("dictionary.txt", kList);
-        folder_.write("commonness.txt", kCommonness);
+        folder_.write("commonness.index", commonnessIndex(kCommonness));
     }
     ProgramRun run(const std::vector<std::string>& arguments, const std::string& input = "") const {
         return runProgram(folder_.file("tovrel2-find"), arguments, input);
@@ -283,11 +284,11 @@ TEST_P(FindSearches, PrintStatusOutputAndError) {
 INSTANTIATE_TEST_SUITE_P(Arguments, FindSearches, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Without the commonness file the words are not ranked by it, which is said;
-// a commonness file of a wrong form is trouble, named with its line.
+// Without the commonness index the words are not ranked by it, which is said;
+// a file that is no index is trouble, named.
 TEST(FindSearchesCommonness, MissingIsAWarningAndAFaultIsTrouble) {
     InstalledProgram program;
-    const std::string commonness = program.folder().file("commonness.txt");
+    const std::string commonness = program.folder().file("commonness.index");
     std::filesystem::remove(commonness);
     ProgramRun run = program.run({"phrase", "tacat"});
     EXPECT_EQ(run.status, 0);
@@ -295,12 +296,12 @@ TEST(FindSearchesCommonness, MissingIsAWarningAndAFaultIsTrouble) {
     EXPECT_EQ(run.err, "tovrel2-find: " + commonness +
                            ": No such file or directory; words are not ranked by how common they are\n");
 
-    program.folder().write("commonness.txt", "at\nlevel 10\n");
+    program.folder().write("commonness.index", kCommonness);
     run = program.run({"tiles", "tac"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "tovrel2-find: cannot read the commonness file " + commonness +
-                           ": line 1: a word before the first \"level\" line\n");
+    EXPECT_EQ(run.err, "tovrel2-find: cannot read the commonness index " + commonness +
+                           ": it is not a commonness index\n");
 
     // Only ranking reads it.
     run = program.run({"--order", "list", "phrase", "tacat"});

@@ -24,9 +24,8 @@ std::vector<std::string> wordsOf(const std::string& line) {
 // "old west action" (in some order of its words) comes before every result of
 // three words that needs a word outside the two commonest levels.
 TEST(ShippedRanking, OldWestActionBeforeRarerResults) {
-    const std::string program = TOVREL_FIND_PROGRAM;
-    const std::string file =
-        ScratchFolder::read(program.substr(0, program.rfind('/') + 1) + "commonness.txt");
+    // The text the index beside the program is made from.
+    const std::string file = ScratchFolder::read(TOVREL_COMMONNESS);
     std::map<std::string, int> levels;
     std::set<int> known;
     std::istringstream lines(file);

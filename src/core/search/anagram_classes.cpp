@@ -96,7 +96,7 @@ std::optional<std::string> AnagramClasses::finish(const Commonness* commonness) 
     for (std::size_t i = 0; i < included_.size(); ++i)
         includedText_.push_back(std::string_view(text_).substr(includedOffset[i], included_[i]->size()));
 
-    // The commonness file tells of the shipped list only: the user's added words are the rarest.
+    // The commonness index tells of the shipped list only: the user's added words are the rarest.
     std::vector<std::string_view> words;
     std::vector<std::uint8_t*> levelOf;
     includedLevel_.assign(included_.size(), Commonness::kUnknown);
@@ -113,7 +113,7 @@ std::optional<std::string> AnagramClasses::finish(const Commonness* commonness) 
     if (commonness) {
         std::vector<std::uint8_t> levels;
         if (auto error = commonness->levels(words, encoding_, levels))
-            return "cannot read the commonness file " + error->message();
+            return "cannot read the commonness index " + error->message();
         for (std::size_t i = 0; i < levels.size(); ++i)
             *levelOf[i] = levels[i];
     }

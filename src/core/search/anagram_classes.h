@@ -34,10 +34,10 @@ public:
     void start(const PhraseOptions& options, const LetterMap& letters, const CountLayout& layout,
                const std::vector<std::uint32_t>& phrase, Encoding encoding);
     // Keeps the fitting entries of one file of the list. `added`: the user's
-    // added words, which the commonness file does not tell of.
+    // added words, which the commonness index does not tell of.
     void read(RecordReader& file, bool added);
     // Makes the classes once every file is read, with the commonness of their
-    // entries; gives the message when the commonness file cannot be read.
+    // entries; gives the message when the commonness index is damaged.
     std::optional<std::string> finish(const Commonness* commonness);
 
     // False when an included word is no entry of the list or the phrase lacks its letters.

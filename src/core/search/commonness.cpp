@@ -3,55 +3,40 @@
 #include "core/wordlist/utf8.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <set>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace tovrel {
 namespace {
 
 constexpr std::string_view kLevelLine = "level ";
-constexpr std::size_t kBlock = std::size_t{1} << 14;
+constexpr std::string_view kMagic = "TVRLCMN1";
+// The magic, the bits of the bucket count, and the word count.
+constexpr std::size_t kHeader = 16;
+constexpr unsigned kMostBucketBits = 24;
 
-// Eight bytes at a time: every line of the file is hashed in a search, and
-// words are short.
-std::size_t hashOf(std::string_view word) {
-    std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ word.size();
-    const char* bytes = word.data();
-    for (std::size_t left = word.size(); left > 0;) {
-        std::uint64_t chunk = 0;
-        const std::size_t taken = std::min<std::size_t>(left, 8);
-        std::memcpy(&chunk, bytes, taken);
-        hash = (hash ^ chunk) * 0xFF51AFD7ED558CCDull;
-        hash ^= hash >> 32;
-        bytes += taken;
-        left -= taken;
-    }
-    return static_cast<std::size_t>(hash);
+std::uint32_t readLittle32(const char* at) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(at);
+    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
+           std::uint32_t{bytes[3]} << 24;
 }
 
-// A word's bit in a table of 2^`bits` bits for the words asked, about
-// thirty for each: most other words miss them all.
-unsigned glanceBits(std::size_t words) {
-    unsigned bits = 12;
-    while (bits < 18 && (std::size_t{1} << bits) < 32 * words)
-        ++bits;
-    return bits;
+void appendLittle32(std::string& out, std::uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>(value >> shift & 0xFF));
 }
-std::size_t glanceAt(std::string_view word, unsigned bits) {
-    std::uint64_t seen = word.size();
-    if (!word.empty())
-        seen |= std::uint64_t{static_cast<unsigned char>(word.front())} << 16 |
-                std::uint64_t{static_cast<unsigned char>(word[word.size() > 1])} << 24 |
-                std::uint64_t{static_cast<unsigned char>(word.back())} << 32;
-    return static_cast<std::size_t>((seen * 0x9E3779B97F4A7C15ull) >> (64 - bits));
+
+// FNV-1a: defined byte by byte, so an index made on one machine is read alike on any other.
+std::uint64_t hashOf(std::string_view word) {
+    std::uint64_t hash = 0xCBF29CE484222325ull;
+    for (const char c : word)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
+    return hash;
 }
 
 std::optional<int> levelNumber(std::string_view digits) {
@@ -68,141 +53,174 @@ std::optional<int> levelNumber(std::string_view digits) {
     return value;
 }
 
-// Hands each line of the file at `path` (without its line end) to `line`, a
-// block at a time, until it returns false.
-template <typename Line> std::optional<FileError> eachLineOfFile(const std::string& path, Line&& line) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return fileErrorFromErrno(path, errno);
-    std::optional<FileError> error;
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode))
-        error = FileError{path, "it is a folder, not a file"};
-    std::string pending; // a line that runs over the end of a block
-    std::vector<char> block(kBlock);
-    bool going = true;
-    while (!error && going) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            error = fileErrorFromErrno(path, errno);
-        if (got <= 0)
-            break;
-        const char* at = block.data();
-        const char* const end = at + got;
-        // Line ends found sixteen bytes at a time: lines are short, and a
-        // search asks this of every one of them.
-        auto lineAt = [&](const char* lineEnd) {
-            if (pending.empty()) {
-                going = line(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
-            } else {
-                pending.append(at, lineEnd);
-                going = line(pending);
-                pending.clear();
-            }
-            at = lineEnd + 1;
-        };
-        const char* chunk = at;
-#ifdef __SSE2__
-        // Sixty-four bytes a turn, so that few turns end between lines.
-        const __m128i lineFeed = _mm_set1_epi8('\n');
-        for (; going && chunk + 64 <= end; chunk += 64) {
-            std::uint64_t ends = 0;
-            for (int part = 0; part < 4; ++part)
-                ends |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
-                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * part)), lineFeed)))}
-                        << (16 * part);
-            for (; going && ends; ends &= ends - 1)
-                lineAt(chunk + __builtin_ctzll(ends));
-        }
-#endif
-        for (; going && chunk < end; ++chunk)
-            if (*chunk == '\n')
-                lineAt(chunk);
-        if (going)
-            pending.append(at, end);
-    }
-    if (!error && going && !pending.empty())
-        line(pending);
-    ::close(fd);
-    return error;
-}
+struct LeveledWord {
+    std::string_view word;
+    std::uint8_t level;
+};
 
-template <typename Line> void eachLineOf(std::string_view content, Line&& line) {
-    bool going = true;
-    while (!content.empty() && going) {
-        const std::size_t end = std::min(content.find('\n'), content.size());
-        going = line(content.substr(0, end));
-        content.remove_prefix(std::min(end + 1, content.size()));
+// The words of the text form with their levels, in the order written; the
+// first fault of form ends it with an error naming the line.
+std::optional<FileError> wordsOfText(std::string_view text, const std::string& name,
+                                     std::vector<LeveledWord>& words) {
+    int level = -1;
+    std::set<int> levels;
+    for (std::size_t number = 1; !text.empty(); ++number) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        auto fault = [&](const std::string& what) {
+            return FileError{name, "line " + std::to_string(number) + ": " + what};
+        };
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (line.substr(0, kLevelLine.size()) == kLevelLine) {
+            const std::optional<int> read = levelNumber(line.substr(kLevelLine.size()));
+            if (!read)
+                return fault("a level is a number from 0 to 254");
+            if (levels.insert(level = *read).second && levels.size() > Commonness::kMostLevels)
+                return FileError{name,
+                                 "it holds more than " + std::to_string(Commonness::kMostLevels) + " levels"};
+        } else if (level < 0) {
+            return fault("a word before the first \"level\" line");
+        } else if (line.size() > Commonness::kLongestWord) {
+            return fault("a word is at most " + std::to_string(Commonness::kLongestWord) + " bytes");
+        } else {
+            words.push_back({line, static_cast<std::uint8_t>(level)});
+        }
     }
+    return std::nullopt;
 }
 
 } // namespace
 
-// Hands each word of the file with its level to `take`; the first fault of
-// form ends the pass with an error naming the line.
-template <typename Take> std::optional<FileError> Commonness::eachWord(Take&& take) const {
-    int level = -1;
-    std::set<int> levels;
-    std::size_t number = 0;
-    std::optional<FileError> fault;
-    auto line = [&](std::string_view text) {
-        ++number;
-        if (!text.empty() && text.back() == '\r')
-            text.remove_suffix(1);
-        if (text.empty() || text[0] == '#')
-            return true;
-        if (text[0] == 'l' && text.substr(0, kLevelLine.size()) == kLevelLine) {
-            const std::optional<int> read = levelNumber(text.substr(kLevelLine.size()));
-            if (!read)
-                fault = FileError{name_,
-                                  "line " + std::to_string(number) + ": a level is a number from 0 to 254"};
-            else if (levels.insert(level = *read).second && levels.size() > kMostLevels)
-                fault = FileError{name_, "it holds more than " + std::to_string(kMostLevels) + " levels"};
-            return !fault;
-        }
-        if (level < 0) {
-            fault = FileError{name_,
-                              "line " + std::to_string(number) + ": a word before the first \"level\" line"};
-            return false;
-        }
-        take(text, static_cast<std::uint8_t>(level));
-        return true;
-    };
-    switch (source_) {
-    case Source::None:
-        break;
-    case Source::File:
-        if (auto error = eachLineOfFile(name_, line))
-            return error;
-        break;
-    case Source::Content:
-        eachLineOf(content_, line);
-        break;
+Commonness::~Commonness() {
+    forget();
+}
+
+void Commonness::forget() {
+    if (mapped_)
+        ::munmap(const_cast<char*>(mapped_), mappedSize_);
+    mapped_ = nullptr;
+    mappedSize_ = 0;
+    built_.clear();
+    index_ = {};
+    bucketMask_ = 0;
+}
+
+std::optional<FileError> Commonness::indexOf(std::string_view text, const std::string& name,
+                                             std::string& index) {
+    std::vector<LeveledWord> words;
+    if (auto fault = wordsOfText(text, name, words))
+        return fault;
+    // A word listed twice keeps its commonest level, once.
+    std::stable_sort(words.begin(), words.end(),
+                     [](const LeveledWord& a, const LeveledWord& b) { return a.word < b.word; });
+    std::vector<LeveledWord> kept;
+    for (const LeveledWord& word : words) {
+        if (!kept.empty() && kept.back().word == word.word)
+            kept.back().level = std::min(kept.back().level, word.level);
+        else
+            kept.push_back(word);
     }
-    return fault;
+    // Two or three words a bucket: a look-up reads few bytes beyond the word's.
+    unsigned bits = 4;
+    while (bits < kMostBucketBits && 3 * (std::size_t{1} << bits) < kept.size())
+        ++bits;
+    const std::size_t mask = (std::size_t{1} << bits) - 1;
+    std::stable_sort(kept.begin(), kept.end(), [&](const LeveledWord& a, const LeveledWord& b) {
+        return (hashOf(a.word) & mask) < (hashOf(b.word) & mask);
+    });
+    std::string buckets;
+    std::size_t next = 0;
+    index.assign(kMagic);
+    appendLittle32(index, bits);
+    appendLittle32(index, static_cast<std::uint32_t>(kept.size()));
+    for (std::size_t bucket = 0; bucket <= mask; ++bucket) {
+        for (; next < kept.size() && (hashOf(kept[next].word) & mask) == bucket; ++next) {
+            buckets.push_back(static_cast<char>(kept[next].level));
+            buckets.push_back(static_cast<char>(kept[next].word.size()));
+            buckets.append(kept[next].word);
+        }
+        appendLittle32(index, static_cast<std::uint32_t>(buckets.size()));
+    }
+    index.append(buckets);
+    return std::nullopt;
+}
+
+std::optional<FileError> Commonness::loadText(std::string_view text, const std::string& name) {
+    forget();
+    std::string index;
+    if (auto fault = indexOf(text, name, index))
+        return fault;
+    name_ = name;
+    built_ = std::move(index);
+    index_ = built_;
+    bucketMask_ = (std::size_t{1} << readLittle32(built_.data() + kMagic.size())) - 1;
+    return std::nullopt;
 }
 
 std::optional<FileError> Commonness::load(const std::string& path) {
-    *this = Commonness();
+    forget();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return fileErrorFromErrno(path, errno);
     struct stat status {};
-    const bool folder = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+    std::optional<FileError> error;
+    if (::fstat(fd, &status) != 0)
+        error = fileErrorFromErrno(path, errno);
+    else if (S_ISDIR(status.st_mode))
+        error = FileError{path, "it is a folder, not a file"};
+    else if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) < kHeader)
+        error = FileError{path, "it is not a commonness index"};
+    void* mapped = MAP_FAILED;
+    if (!error) {
+        // Mapped rather than read: a search touches only the pages of the words it looks up.
+        mapped = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (mapped == MAP_FAILED)
+            error = fileErrorFromErrno(path, errno);
+    }
     ::close(fd);
-    if (folder)
-        return FileError{path, "it is a folder, not a file"};
-    source_ = Source::File;
+    if (error)
+        return error;
+    mapped_ = static_cast<const char*>(mapped);
+    mappedSize_ = static_cast<std::size_t>(status.st_size);
+    const unsigned bits = readLittle32(mapped_ + kMagic.size());
+    if (std::string_view(mapped_, kMagic.size()) != kMagic || bits > kMostBucketBits ||
+        mappedSize_ < kHeader + (std::size_t{4} << bits)) {
+        forget();
+        return FileError{path, "it is not a commonness index"};
+    }
     name_ = path;
+    index_ = std::string_view(mapped_, mappedSize_);
+    bucketMask_ = (std::size_t{1} << bits) - 1;
     return std::nullopt;
 }
 
-void Commonness::load(std::string content, const std::string& name) {
-    source_ = Source::Content;
-    name_ = name;
-    content_ = std::move(content);
+std::optional<std::uint8_t> Commonness::levelOf(std::string_view word) const {
+    if (index_.empty() || word.size() > kLongestWord)
+        return kUnknown;
+    // Every offset is checked against the index's end: a damaged index gives an error, never a bad read.
+    const std::size_t bucket = hashOf(word) & bucketMask_;
+    const char* const ends = index_.data() + kHeader;
+    const char* const words = ends + 4 * (bucketMask_ + 1);
+    const std::size_t wordsSize = index_.size() - kHeader - 4 * (bucketMask_ + 1);
+    std::size_t at = bucket == 0 ? 0 : readLittle32(ends + 4 * (bucket - 1));
+    const std::size_t end = readLittle32(ends + 4 * bucket);
+    if (at > end || end > wordsSize)
+        return std::nullopt;
+    while (at < end) {
+        if (end - at < 2)
+            return std::nullopt;
+        const std::size_t length = static_cast<unsigned char>(words[at + 1]);
+        if (end - at - 2 < length)
+            return std::nullopt;
+        if (length == word.size() && std::memcmp(words + at + 2, word.data(), length) == 0)
+            return static_cast<std::uint8_t>(words[at]);
+        at += 2 + length;
+    }
+    return kUnknown;
 }
 
 std::optional<FileError> Commonness::levels(const std::vector<std::string_view>& words,
@@ -219,49 +237,15 @@ std::optional<FileError> Commonness::levels(const std::vector<std::string_view>&
 
 std::optional<FileError> Commonness::latin1Levels(std::size_t count, const WordAt& wordAt,
                                                   std::vector<std::uint8_t>& levels) const {
-    levels.assign(count, kUnknown);
-    if (source_ == Source::None || count == 0)
-        return std::nullopt;
-    // The words asked for, by open addressing (at most half the slots taken:
-    // most look-ups are of words not asked for); a word asked twice shares a
-    // slot. Small slots, since a fresh page of memory costs more than
-    // comparing the few words whose glance matches.
-    std::size_t capacity = 16;
-    while (capacity < 2 * count)
-        capacity *= 2;
-    std::vector<std::uint32_t> slots(capacity, 0); // 1 + the first index of a word asked, 0 when free
-    auto slotOf = [&](std::string_view word) -> std::uint32_t& {
-        std::size_t at = hashOf(word) & (capacity - 1);
-        while (slots[at] != 0 && wordAt(slots[at] - 1) != word)
-            at = (at + 1) & (capacity - 1);
-        return slots[at];
-    };
-    // Most lines of the file are no word asked for by a glance at them, which
-    // is quicker than their hash: a bit for each word asked, by its length,
-    // its first two bytes and its last.
-    const unsigned bits = glanceBits(count);
-    std::vector<std::uint64_t> glances((std::size_t{1} << bits) / 64, 0);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::string_view word = wordAt(i);
-        std::uint32_t& slot = slotOf(word);
-        if (slot == 0)
-            slot = i + 1;
-        const std::size_t bit = glanceAt(word, bits);
-        glances[bit / 64] |= std::uint64_t{1} << (bit % 64);
-    }
-    auto error = eachWord([&](std::string_view word, std::uint8_t level) {
-        const std::size_t bit = glanceAt(word, bits);
-        if (!(glances[bit / 64] >> (bit % 64) & 1))
-            return;
-        if (const std::uint32_t slot = slotOf(word)) {
-            std::uint8_t& known = levels[slot - 1];
-            known = std::min(known, level);
+    levels.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<std::uint8_t> level = levelOf(wordAt(i));
+        if (!level) {
+            levels.assign(count, kUnknown);
+            return FileError{name_, "it is damaged"};
         }
-    });
-    if (error)
-        return error;
-    for (std::uint32_t i = 0; i < count; ++i) // the same word asked again
-        levels[i] = levels[slotOf(wordAt(i)) - 1];
+        levels[i] = *level;
+    }
     return std::nullopt;
 }
 

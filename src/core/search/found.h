@@ -59,7 +59,7 @@ struct FindOutcome {
         Done,       // every result was handed out (or counted), or the limit was reached
         Stopped,    // the sink asked to stop
         BadInput,   // nothing was searched; `message` says why
-        Unreadable, // the word list or the commonness file failed; `message` names it and why
+        Unreadable, // the word list or the commonness index failed; `message` names it and why
     };
     Status status = Status::Done;
     // Result lines handed out (but for those of a call that stopped the

@@ -169,7 +169,7 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
     if (!sink)
         return outcome;
     if (commonness) {
-        // The commonness file tells of the shipped list, not of the words a user added, which come last.
+        // The commonness index tells of the shipped list, not of the words a user added, which come last.
         const std::size_t shipped =
             static_cast<std::size_t>(std::find_if(matches.begin(), matches.end(),
                                                   [&](const Match& match) { return match.offset >= added; }) -
@@ -177,7 +177,7 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
         std::vector<std::uint8_t> levels;
         if (auto error = commonness->levels(
                 shipped, [&](std::size_t i) { return textOf(matches[i]); }, encoding, levels))
-            return FindOutcome::unreadable("cannot read the commonness file " + error->message());
+            return FindOutcome::unreadable("cannot read the commonness index " + error->message());
         for (std::size_t i = 0; i < shipped; ++i)
             matches[i].level = levels[i];
     }

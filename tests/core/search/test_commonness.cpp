@@ -1,8 +1,11 @@
 #include "core/search/commonness.h"
+#include "support/commonness_index.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -55,17 +58,14 @@ class CommonnessFiles : public testing::TestWithParam<FileCase> {};
 
 TEST_P(CommonnessFiles, GiveEachWordItsLevel) {
     tovrel::Commonness commonness;
-    commonness.load(GetParam().content, "fixture");
+    ASSERT_FALSE(commonness.loadText(GetParam().content, "fixture"));
     EXPECT_EQ(levelsOf(commonness, GetParam().words), GetParam().levels);
 }
 
-// Read from a file in blocks, a line across two blocks included.
-TEST_P(CommonnessFiles, ReadAlikeFromAFile) {
+TEST_P(CommonnessFiles, ReadAlikeFromTheirIndexFile) {
     ScratchFolder folder;
-    std::string content = GetParam().content;
-    content.insert(0, std::string(70000, '#') + "\n");
     tovrel::Commonness commonness;
-    ASSERT_FALSE(commonness.load(folder.write("commonness.txt", content)));
+    ASSERT_FALSE(commonness.load(folder.write("commonness.index", commonnessIndex(GetParam().content))));
     EXPECT_EQ(levelsOf(commonness, GetParam().words), GetParam().levels);
 }
 
@@ -96,20 +96,83 @@ const Fault kFaults[] = {
     {"level_too_high", "level 255\nat\n", "fixture: line 1: a level is a number from 0 to 254"},
     {"level_without_number", "level \nat\n", "fixture: line 1: a level is a number from 0 to 254"},
     {"more_than_32_levels", manyLevels(), "fixture: it holds more than 32 levels"},
+    {"word_too_long", "level 10\n" + std::string(256, 'a') + "\n",
+     "fixture: line 2: a word is at most 255 bytes"},
 };
 
 class CommonnessFaults : public testing::TestWithParam<Fault> {};
 
-TEST_P(CommonnessFaults, AreNamedWhenLevelsAreAskedFor) {
+TEST_P(CommonnessFaults, AreNamedAndLeaveNoWordKnown) {
     tovrel::Commonness commonness;
-    commonness.load(GetParam().content, "fixture");
-    Levels levels;
-    const std::optional<tovrel::FileError> error = commonness.levels({"at"}, levels);
+    ASSERT_FALSE(commonness.loadText("level 10\nat\n", "fixture"));
+    const std::optional<tovrel::FileError> error = commonness.loadText(GetParam().content, "fixture");
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(), GetParam().reason);
+    EXPECT_EQ(levelsOf(commonness, {"at"}), Levels{kUnknown});
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, CommonnessFaults, testing::ValuesIn(kFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// An index is told by its header when it is mapped; damage beyond the header
+// is found where a word is looked up, and never read past the file's end.
+struct IndexFault {
+    const char* name;
+    std::function<void(std::string&)> damage;
+    const char* loadReason;   // or null when it loads
+    const char* levelsReason; // once loaded
+};
+
+void PrintTo(const IndexFault& c, std::ostream* out) {
+    *out << c.name;
+}
+
+constexpr std::size_t kFirstBucketEnd = 16;
+
+const IndexFault kIndexFaults[] = {
+    {"text_not_index", [](std::string& index) { index = "level 10\nat\n"; }, "it is not a commonness index",
+     nullptr},
+    {"empty", [](std::string& index) { index.clear(); }, "it is not a commonness index", nullptr},
+    {"cut_among_bucket_ends", [](std::string& index) { index.resize(kFirstBucketEnd + 8); },
+     "it is not a commonness index", nullptr},
+    {"too_many_buckets", [](std::string& index) { index[8] = 40; }, "it is not a commonness index", nullptr},
+    {"buckets_end_beyond_the_file",
+     [](std::string& index) {
+         std::fill(index.begin() + kFirstBucketEnd, index.begin() + 16 + 4 * 16, '\xFF');
+     },
+     nullptr, "it is damaged"},
+    {"word_runs_beyond_its_bucket", [](std::string& index) { index[index.size() - 3] = '\xC8'; }, nullptr,
+     "it is damaged"},
+};
+
+class CommonnessIndexFaults : public testing::TestWithParam<IndexFault> {};
+
+TEST_P(CommonnessIndexFaults, AreNamed) {
+    ScratchFolder folder;
+    std::string index = commonnessIndex("level 10\nat\n");
+    GetParam().damage(index);
+    const std::string path = folder.write("commonness.index", index);
+    tovrel::Commonness commonness;
+    const std::optional<tovrel::FileError> loadError = commonness.load(path);
+    if (GetParam().loadReason) {
+        ASSERT_TRUE(loadError);
+        EXPECT_EQ(loadError->message(), path + ": " + GetParam().loadReason);
+        EXPECT_EQ(levelsOf(commonness, {"at"}), Levels{kUnknown});
+        return;
+    }
+    ASSERT_FALSE(loadError);
+    Levels levels;
+    const std::optional<tovrel::FileError> error = commonness.levels({"at", "to"}, levels);
+    if (GetParam().levelsReason) {
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->message(), path + ": " + GetParam().levelsReason);
+        EXPECT_EQ(levels, (Levels{kUnknown, kUnknown}));
+    } else {
+        EXPECT_FALSE(error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, CommonnessIndexFaults, testing::ValuesIn(kIndexFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommonnessFile, MissingOrAFolderIsNamed) {
@@ -126,7 +189,7 @@ TEST(CommonnessFile, MissingOrAFolderIsNamed) {
 
 TEST(CommonnessFile, ShippedFileKnowsEveryWordOfTheList) {
     tovrel::Commonness commonness;
-    ASSERT_FALSE(commonness.load(TOVREL_COMMONNESS));
+    ASSERT_FALSE(commonness.load(TOVREL_COMMONNESS_INDEX));
     EXPECT_EQ(levelsOf(commonness, {"please", "elapse", "sapele", "colt", "Colt", "Tovrel"}),
               (Levels{10, 35, 70, 35, 50, kUnknown}));
 }

@@ -3,6 +3,7 @@
 #include "core/wordlist/record_reader.h"
 #include "core/wordlist/utf8.h"
 #include "core/wordlist/word_list.h"
+#include "support/commonness_index.h"
 #include "support/found_lines.h"
 #include "support/found_text.h"
 #include "support/scratch_folder.h"
@@ -164,7 +165,7 @@ protected:
         tovrel::RecordReader list(kList);
         return tovrel::findPhrases(options, list, &commonness_, sink);
     }
-    void SetUp() override { commonness_.load(kCommonness, "fixture"); }
+    void SetUp() override { commonness_.loadText(kCommonness, "fixture"); }
 
     tovrel::Commonness commonness_;
 };
@@ -221,7 +222,7 @@ TEST(PhraseSearchText, ManyLinesAsText) {
             options.group = group;
             options.order = order;
             tovrel::Commonness commonness;
-            commonness.load("level 10\nab\nan\nlevel 20\nbe\nNo\n", "fixture");
+            commonness.loadText("level 10\nab\nan\nlevel 20\nbe\nNo\n", "fixture");
             FoundLines lines;
             FoundText text;
             tovrel::RecordReader forLines(list), forText(list);
@@ -330,7 +331,7 @@ TEST(PhraseSearchAddedWords, AreTheRarest) {
     const tovrel::WordList list(folder.write("dictionary.txt", "tac\r\nat\r\n"),
                                 folder.write("added-words.txt", "\"cat\"\r\n"));
     tovrel::Commonness commonness;
-    commonness.load("level 10\ncat\nat\nlevel 50\ntac\n", "fixture");
+    commonness.loadText("level 10\ncat\nat\nlevel 50\ntac\n", "fixture");
     FoundLines found;
     const FindOutcome outcome = tovrel::findPhrases(phrase(U"tacat"), list, &commonness, &found);
     EXPECT_EQ(outcome.status, Status::Done) << outcome.message;
@@ -387,29 +388,19 @@ TEST(PhraseSearchFiles, MissingListIsNamed) {
               "cannot read the word list " + folder.file("none.txt") + ": No such file or directory");
 }
 
-TEST(PhraseSearchFiles, FaultOfTheCommonnessFileIsNamed) {
-    tovrel::Commonness commonness;
-    commonness.load("at\nlevel 10\n", "commonness.txt");
-    tovrel::RecordReader list(kList);
-    FoundLines found;
-    const FindOutcome outcome = tovrel::findPhrases(phrase(U"tacat"), list, &commonness, &found);
-    EXPECT_EQ(outcome.status, Status::Unreadable);
-    EXPECT_EQ(
-        outcome.message,
-        "cannot read the commonness file commonness.txt: line 1: a word before the first \"level\" line");
-}
-
-TEST(PhraseSearchFiles, CommonnessFileGoneSinceLoadIsNamed) {
+// A damaged index fails the search, named; the results before it stay.
+TEST(PhraseSearchFiles, DamagedCommonnessIndexIsNamed) {
     ScratchFolder folder;
-    const std::string path = folder.write("commonness.txt", kCommonness);
+    std::string index = commonnessIndex(kCommonness);
+    std::fill(index.begin() + 16, index.end(), '\xFF'); // every bucket ends beyond the file
+    const std::string path = folder.write("commonness.index", index);
     tovrel::Commonness commonness;
     ASSERT_FALSE(commonness.load(path));
-    std::remove(path.c_str());
     tovrel::RecordReader list(kList);
     FoundLines found;
     const FindOutcome outcome = tovrel::findPhrases(phrase(U"tacat"), list, &commonness, &found);
     EXPECT_EQ(outcome.status, Status::Unreadable);
-    EXPECT_EQ(outcome.message, "cannot read the commonness file " + path + ": No such file or directory");
+    EXPECT_EQ(outcome.message, "cannot read the commonness index " + path + ": it is damaged");
 }
 
 } // namespace

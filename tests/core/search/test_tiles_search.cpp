@@ -52,7 +52,7 @@ class TilesSearch : public testing::TestWithParam<TilesCase> {};
 
 TEST_P(TilesSearch, ListsTheWordsTheRackSpells) {
     tovrel::Commonness commonness;
-    commonness.load(kCommonness, "fixture");
+    commonness.loadText(kCommonness, "fixture");
     tovrel::TilesOptions options;
     options.tiles = GetParam().tiles;
     options.minLength = GetParam().minLength;
@@ -142,7 +142,7 @@ TEST_P(TilesSearchAddedWords, AreTheRarest) {
     const tovrel::WordList list(folder.write("dictionary.txt", GetParam().shipped),
                                 folder.write("added-words.txt", GetParam().added));
     tovrel::Commonness commonness;
-    commonness.load("level 10\ncat\nlevel 50\ntac\n", "fixture");
+    commonness.loadText("level 10\ncat\nlevel 50\ntac\n", "fixture");
     tovrel::TilesOptions options;
     options.tiles = U"tac";
     FoundLines found;
