@@ -2,6 +2,7 @@
 
 #include "core/search/commonness.h"
 #include "core/search/letter_map.h"
+#include "core/search/reserved_memory.h"
 #include "core/search/typed_letters.h"
 #include "core/wordlist/list_files.h"
 #include "core/wordlist/record_reader.h"
@@ -11,17 +12,60 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <memory_resource>
+#include <utility>
 #include <vector>
 
 namespace tovrel {
 namespace {
 
-// Kept small: a fresh page of memory costs more than the work of many records.
+// A word that fits, by where its text lies among the matches' and how long it is.
 struct Match {
-    std::size_t offset; // of its text among the matches', which a line feed ends (no entry holds one)
-    std::uint32_t letters;
+    std::uint64_t offset;
+    std::uint32_t length;  // in bytes; a record is far shorter than 4 GiB
+    std::uint32_t letters; // what ranks it first
     std::uint8_t level;
 };
+
+// Memory for the matches, their text and their ranking, held for one search:
+// in huge pages where the system gives them, since on a fresh 4 KiB page a
+// search spends as long as on ranking a hundred words; beyond it, the heap.
+class WorkingMemory {
+public:
+    WorkingMemory()
+        : reserved_(kReserved),
+          resource_(reserved_.takeFromBottom(reserved_.capacity()), reserved_.capacity()) {}
+    std::pmr::memory_resource* resource() { return &resource_; }
+
+private:
+    static constexpr std::size_t kReserved = std::size_t{64} << 20;
+    ReservedMemory reserved_;
+    std::pmr::monotonic_buffer_resource resource_;
+};
+
+// Longest first, then commoner, then in list order, the order `matches` come
+// in: a counting sort by level and then by length, each keeping the order
+// before it, in time proportional to the matches.
+void rank(std::pmr::vector<Match>& matches) {
+    std::pmr::vector<Match> byLevel(matches.size(), matches.get_allocator());
+    std::pmr::vector<std::size_t> starts(std::size_t{1} << 8, 0, matches.get_allocator());
+    auto countingSort = [&](std::pmr::vector<Match>& from, std::pmr::vector<Match>& to, auto&& key) {
+        std::fill(starts.begin(), starts.end(), 0);
+        for (const Match& match : from)
+            ++starts[key(match)];
+        std::size_t at = 0;
+        for (std::size_t& start : starts)
+            at += std::exchange(start, at);
+        for (const Match& match : from)
+            to[starts[key(match)]++] = match;
+    };
+    countingSort(matches, byLevel, [](const Match& match) { return std::size_t{match.level}; });
+    std::uint32_t most = 0;
+    for (const Match& match : matches)
+        most = std::max(most, match.letters);
+    starts.resize(std::size_t{most} + 1);
+    countingSort(byLevel, matches, [most](const Match& match) { return std::size_t{most - match.letters}; });
+}
 
 // Whether a word fits the rack, counting its letters; a letter the rack
 // lacks takes a blank, and so does each one more than it has.
@@ -94,10 +138,11 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
     std::optional<Rack> rack;
     const std::size_t minLength = std::max<std::size_t>(options.minLength, 1);
     Encoding encoding = Encoding::Latin1;
-    // Room for many at once: untouched, it costs nothing, and it is never copied to grow.
-    std::string text;
+    WorkingMemory memory;
+    // Room for many at once: untouched, it costs nothing, and it is seldom copied to grow.
+    std::pmr::string text(memory.resource());
     text.reserve(std::size_t{1} << 20);
-    std::vector<Match> matches;
+    std::pmr::vector<Match> matches(memory.resource());
     matches.reserve(std::size_t{1} << 16);
     std::size_t added = std::string::npos; // where the text of the user's added words starts
     const std::optional<FileError> error =
@@ -125,8 +170,9 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
                 std::uint32_t count = 0;
                 if (entry.size() < minLength || !fitting.fits(entry, ascii, count) || count < minLength)
                     return;
-                matches.push_back({text.size(), count, Commonness::kUnknown});
-                text.append(entry).push_back('\n');
+                matches.push_back(
+                    {text.size(), static_cast<std::uint32_t>(entry.size()), count, Commonness::kUnknown});
+                text.append(entry);
             });
             outcome.addSkipped(file.skipped(), file.name());
             return true;
@@ -137,18 +183,15 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
         return FindOutcome::unreadable("cannot read the word list " + error->message());
 
     auto textOf = [&](const Match& match) {
-        const char* start = text.data() + match.offset;
-        return std::string_view(
-            start,
-            static_cast<std::size_t>(
-                static_cast<const char*>(std::memchr(start, '\n', text.size() - match.offset)) - start));
+        return std::string_view(text.data() + match.offset, match.length);
     };
     // An entry the list holds twice is one word, the first: told by a table
     // of the words kept, by open addressing.
     std::size_t capacity = 16;
     while (capacity < 2 * matches.size())
         capacity *= 2;
-    std::vector<std::uint32_t> kept(capacity, 0); // 1 + a word's place among those kept
+    // 1 + a word's place among those kept, 0 where free
+    std::pmr::vector<std::uint32_t> kept(capacity, 0, memory.resource());
     std::size_t keptCount = 0;
     auto slotOf = [&](std::string_view word) -> std::uint32_t& {
         std::size_t at = std::hash<std::string_view>{}(word) & (capacity - 1);
@@ -182,29 +225,20 @@ FindOutcome findTiles(const TilesOptions& options, const ListFiles& list, const 
             matches[i].level = levels[i];
     }
 
-    // Longest first, then commoner, then in list order, which is that of their text.
-    std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
-        return a.letters != b.letters ? a.letters > b.letters
-               : a.level != b.level   ? a.level < b.level
-                                      : a.offset < b.offset;
-    });
-    // Shown in UTF-8: a word not so already is written so after the others,
-    // and all are followed by the padding.
-    for (Match& match : matches) {
-        std::string_view entry = textOf(match);
-        if (encoding == Encoding::Latin1 ? isAscii(entry) : isValidUtf8(entry))
-            continue;
-        const std::size_t start = text.size();
-        text.reserve(start + 2 * entry.size() + 1); // read as Latin-1, each byte takes at most two
-        entry = textOf(match);
-        appendLatin1AsUtf8(entry, text);
-        text.push_back('\n');
-        match.offset = start;
-    }
+    rank(matches);
+    // Shown in UTF-8: a word not so already is written so on its way out.
     text.append(kFoundTextPadding, '\0');
+    std::string shown;
     outcome.count = 0;
     for (const Match& match : matches) {
-        const std::string_view entry = textOf(match);
+        std::string_view entry = textOf(match);
+        if (encoding == Encoding::Latin1 ? !isAscii(entry) : !isValidUtf8(entry)) {
+            shown.clear();
+            appendLatin1AsUtf8(entry, shown);
+            const std::size_t length = shown.size();
+            shown.append(kFoundTextPadding, '\0');
+            entry = std::string_view(shown).substr(0, length);
+        }
         const FoundWord word{&entry, 1};
         if (!sink->add(&word, 1)) {
             outcome.status = FindOutcome::Status::Stopped;
