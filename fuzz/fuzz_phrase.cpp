@@ -116,7 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     options.noCapitals = shape & 0x40;
     options.group = shape & 0x80;
     const std::uint8_t more = input.ConsumeIntegral<std::uint8_t>();
-    options.order = more & 1 ? tovrel::PhraseOptions::Order::List : tovrel::PhraseOptions::Order::Ranked;
+    constexpr tovrel::PhraseOptions::Order kOrders[] = {tovrel::PhraseOptions::Order::Ranked,
+                                                        tovrel::PhraseOptions::Order::List,
+                                                        tovrel::PhraseOptions::Order::RankedShortResults};
+    options.order = kOrders[more % 3];
 
     for (const char c : input.ConsumeRandomLengthString(12)) {
         const unsigned char byte = static_cast<unsigned char>(c);
@@ -186,8 +189,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
             got.push_back(result);
             key = std::min(key, reference::rank(result, levels));
         }
-        if (options.order == tovrel::PhraseOptions::Order::List)
-            key.resize(1); // by number of words only
+        // By number of words only where the results come as found.
+        if (options.order == tovrel::PhraseOptions::Order::List ||
+            (options.order == tovrel::PhraseOptions::Order::RankedShortResults &&
+             results.front().size() > tovrel::PhraseOptions::kMostWordsRankedFirst))
+            key.resize(1);
         fuzzing::require(previous <= key, "in order");
         previous = key;
     }
@@ -210,7 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     fuzzing::require(leastFound.lines == found.lines, "the same with the least ranking memory");
 
     tovrel::PhraseOptions limited = options;
-    limited.limit = 1 + more / 2 % 8;
+    limited.limit = 1 + more / 3 % 8;
     Lines limitedFound;
     const tovrel::FindOutcome limitedOutcome = run(limited, &limitedFound);
     const std::size_t shown = std::min<std::size_t>(limited.limit, found.lines.size());
