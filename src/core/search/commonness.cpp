@@ -1,5 +1,6 @@
 #include "core/search/commonness.h"
 
+#include "core/search/reserved_memory.h"
 #include "core/wordlist/utf8.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <set>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +19,8 @@ constexpr std::string_view kMagic = "TVRLCMN1";
 // The magic, the bits of the bucket count, and the word count.
 constexpr std::size_t kHeader = 16;
 constexpr unsigned kMostBucketBits = 24;
+// Far beyond any list's: the shipped one's index is under 2 MB.
+constexpr std::size_t kLargestIndex = std::size_t{256} << 20;
 
 std::uint32_t readLittle32(const char* at) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(at);
@@ -95,15 +97,14 @@ std::optional<FileError> wordsOfText(std::string_view text, const std::string& n
 
 } // namespace
 
+Commonness::Commonness() = default;
+
 Commonness::~Commonness() {
     forget();
 }
 
 void Commonness::forget() {
-    if (mapped_)
-        ::munmap(const_cast<char*>(mapped_), mappedSize_);
-    mapped_ = nullptr;
-    mappedSize_ = 0;
+    read_.reset();
     built_.clear();
     index_ = {};
     bucketMask_ = 0;
@@ -163,7 +164,8 @@ std::optional<FileError> Commonness::loadText(std::string_view text, const std::
 
 std::optional<FileError> Commonness::load(const std::string& path) {
     forget();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe in its place is refused instead of waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return fileErrorFromErrno(path, errno);
     struct stat status {};
@@ -174,26 +176,43 @@ std::optional<FileError> Commonness::load(const std::string& path) {
         error = FileError{path, "it is a folder, not a file"};
     else if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) < kHeader)
         error = FileError{path, "it is not a commonness index"};
-    void* mapped = MAP_FAILED;
+    else if (static_cast<std::size_t>(status.st_size) > kLargestIndex)
+        error = FileError{path, "it is too large to be a commonness index"};
+    const std::size_t size = error ? 0 : static_cast<std::size_t>(status.st_size);
+    // Read into huge pages rather than mapped: a search looks up words all
+    // over the index, and one page of the processor's map for the whole of
+    // it saves more than copying it costs.
+    char* bytes = nullptr;
     if (!error) {
-        // Mapped rather than read: a search touches only the pages of the words it looks up.
-        mapped = ::mmap(nullptr, static_cast<std::size_t>(status.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-        if (mapped == MAP_FAILED)
+        read_ = std::make_unique<ReservedMemory>(size);
+        bytes = static_cast<char*>(read_->takeFromBottom(size));
+        if (!bytes) {
+            built_.resize(size);
+            bytes = built_.data();
+        }
+    }
+    for (std::size_t got = 0; !error && got < size;) {
+        const ssize_t more = ::pread(fd, bytes + got, size - got, static_cast<off_t>(got));
+        if (more < 0 && errno == EINTR)
+            continue;
+        if (more < 0)
             error = fileErrorFromErrno(path, errno);
+        else if (more == 0)
+            error = FileError{path, "it was cut short while being read"};
+        else
+            got += static_cast<std::size_t>(more);
     }
     ::close(fd);
-    if (error)
-        return error;
-    mapped_ = static_cast<const char*>(mapped);
-    mappedSize_ = static_cast<std::size_t>(status.st_size);
-    const unsigned bits = readLittle32(mapped_ + kMagic.size());
-    if (std::string_view(mapped_, kMagic.size()) != kMagic || bits > kMostBucketBits ||
-        mappedSize_ < kHeader + (std::size_t{4} << bits)) {
+    const unsigned bits = error ? 0 : readLittle32(bytes + kMagic.size());
+    if (!error && (std::string_view(bytes, kMagic.size()) != kMagic || bits > kMostBucketBits ||
+                   size < kHeader + (std::size_t{4} << bits)))
+        error = FileError{path, "it is not a commonness index"};
+    if (error) {
         forget();
-        return FileError{path, "it is not a commonness index"};
+        return error;
     }
     name_ = path;
-    index_ = std::string_view(mapped_, mappedSize_);
+    index_ = std::string_view(bytes, size);
     bucketMask_ = (std::size_t{1} << bits) - 1;
     return std::nullopt;
 }

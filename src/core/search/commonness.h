@@ -6,12 +6,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tovrel {
+
+class ReservedMemory;
 
 // How common words are: the level of each word of the commonness file, the
 // smaller the commoner (SCOWL's size levels, 10 to 95). A word the file does
@@ -35,12 +38,12 @@ public:
     static constexpr std::size_t kLongestWord = 255;
 
     // Knows no word: every word is the rarest.
-    Commonness() = default;
+    Commonness();
     ~Commonness();
     Commonness(const Commonness&) = delete;
     Commonness& operator=(const Commonness&) = delete;
 
-    // Maps the index at `path`, which must be one (by its header); on an
+    // Reads the index at `path`, which must be one (by its header); on an
     // error it knows no word.
     std::optional<FileError> load(const std::string& path);
     // Takes the text form, named `name` in errors; a fault of its form is an
@@ -72,11 +75,10 @@ private:
     std::optional<FileError> latin1Levels(std::size_t count, const WordAt& wordAt,
                                           std::vector<std::uint8_t>& levels) const;
 
-    std::string name_;             // the file's path, or the name given with the text
-    std::string built_;            // the index made from text given to loadText
-    const char* mapped_ = nullptr; // the index mapped from a file, of mappedSize_ bytes
-    std::size_t mappedSize_ = 0;
-    std::string_view index_; // one of the two, or empty
+    std::string name_;                     // the file's path, or the name given with the text
+    std::unique_ptr<ReservedMemory> read_; // holds the index read from a file
+    std::string built_;                    // the index made from text, or read where no memory was reserved
+    std::string_view index_;               // in one of the two, or empty
     std::size_t bucketMask_ = 0;
 };
 

@@ -15,11 +15,13 @@ std::size_t rounded(std::size_t bytes) {
 } // namespace
 
 ReservedMemory::ReservedMemory(std::size_t capacity) {
-    capacity &= ~std::size_t{7};
+    capacity = rounded(capacity); // so that all of it can be taken in one piece
     if (capacity == 0)
         return;
-    // Reserved, not committed: only the pages written are ever given to the program.
-    mapped_ = capacity + kHugePage;
+    // Reserved, not committed: only the pages written are ever given to the
+    // program. Whole huge pages, since a part of one is given in small pages.
+    const std::size_t huge = (capacity + kHugePage - 1) & ~(kHugePage - 1);
+    mapped_ = huge + kHugePage;
     void* mapping =
         ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (mapping == MAP_FAILED) {
@@ -32,7 +34,7 @@ ReservedMemory::ReservedMemory(std::size_t capacity) {
                                      ~std::uintptr_t{kHugePage - 1});
     end_ = start_ + capacity;
 #ifdef MADV_HUGEPAGE
-    ::madvise(start_, capacity, MADV_HUGEPAGE);
+    ::madvise(start_, huge, MADV_HUGEPAGE);
 #endif
     giveBack();
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -175,17 +176,56 @@ TEST_P(CommonnessIndexFaults, AreNamed) {
 INSTANTIATE_TEST_SUITE_P(Faults, CommonnessIndexFaults, testing::ValuesIn(kIndexFaults),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CommonnessFile, MissingOrAFolderIsNamed) {
-    ScratchFolder folder;
-    tovrel::Commonness commonness;
-    std::optional<tovrel::FileError> error = commonness.load(folder.file("none.txt"));
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), folder.file("none.txt") + ": No such file or directory");
-    ::mkdir(folder.file("dir").c_str(), 0755);
-    error = commonness.load(folder.file("dir"));
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), folder.file("dir") + ": it is a folder, not a file");
+// What stands where the index should, when it is none: named at once, and
+// a pipe is never waited on.
+struct NotAFile {
+    const char* name;
+    std::function<std::string(const ScratchFolder&)> make; // gives the path
+    const char* reason;
+};
+
+void PrintTo(const NotAFile& c, std::ostream* out) {
+    *out << c.name;
 }
+
+const NotAFile kNotFiles[] = {
+    {"missing", [](const ScratchFolder& folder) { return folder.file("none.index"); },
+     "No such file or directory"},
+    {"folder",
+     [](const ScratchFolder& folder) {
+         ::mkdir(folder.file("dir").c_str(), 0755);
+         return folder.file("dir");
+     },
+     "it is a folder, not a file"},
+    {"pipe",
+     [](const ScratchFolder& folder) {
+         ::mkfifo(folder.file("pipe").c_str(), 0644);
+         return folder.file("pipe");
+     },
+     "it is not a commonness index"},
+    {"device", [](const ScratchFolder&) { return std::string("/dev/zero"); }, "it is not a commonness index"},
+    {"too_large",
+     [](const ScratchFolder& folder) {
+         const std::string path = folder.write("huge.index", "");
+         EXPECT_EQ(::truncate(path.c_str(), off_t{1} << 30), 0); // sparse: takes no room
+         return path;
+     },
+     "it is too large to be a commonness index"},
+};
+
+class CommonnessNotFiles : public testing::TestWithParam<NotAFile> {};
+
+TEST_P(CommonnessNotFiles, AreNamed) {
+    ScratchFolder folder;
+    const std::string path = GetParam().make(folder);
+    tovrel::Commonness commonness;
+    const std::optional<tovrel::FileError> error = commonness.load(path);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->message(), path + ": " + GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, CommonnessNotFiles, testing::ValuesIn(kNotFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommonnessFile, ShippedFileKnowsEveryWordOfTheList) {
     tovrel::Commonness commonness;
