@@ -1,12 +1,12 @@
 #include "core/search/commonness.h"
 
 #include "core/search/reserved_memory.h"
+#include "core/wordlist/file_to_read.h"
 #include "core/wordlist/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,8 +16,8 @@ namespace {
 
 constexpr std::string_view kLevelLine = "level ";
 constexpr std::string_view kMagic = "TVRLCMN1";
-// The magic, the bits of the bucket count, and the word count.
-constexpr std::size_t kHeader = 16;
+// The magic and the bits of the bucket count.
+constexpr std::size_t kHeader = 12;
 constexpr unsigned kMostBucketBits = 24;
 // Far beyond any list's: the shipped one's index is under 2 MB.
 constexpr std::size_t kLargestIndex = std::size_t{256} << 20;
@@ -110,6 +110,12 @@ void Commonness::forget() {
     bucketMask_ = 0;
 }
 
+void Commonness::use(std::string_view index, const std::string& name) {
+    name_ = name;
+    index_ = index;
+    bucketMask_ = (std::size_t{1} << readLittle32(index.data() + kMagic.size())) - 1;
+}
+
 std::optional<FileError> Commonness::indexOf(std::string_view text, const std::string& name,
                                              std::string& index) {
     std::vector<LeveledWord> words;
@@ -137,7 +143,6 @@ std::optional<FileError> Commonness::indexOf(std::string_view text, const std::s
     std::size_t next = 0;
     index.assign(kMagic);
     appendLittle32(index, bits);
-    appendLittle32(index, static_cast<std::uint32_t>(kept.size()));
     for (std::size_t bucket = 0; bucket <= mask; ++bucket) {
         for (; next < kept.size() && (hashOf(kept[next].word) & mask) == bucket; ++next) {
             buckets.push_back(static_cast<char>(kept[next].level));
@@ -155,26 +160,19 @@ std::optional<FileError> Commonness::loadText(std::string_view text, const std::
     std::string index;
     if (auto fault = indexOf(text, name, index))
         return fault;
-    name_ = name;
     built_ = std::move(index);
-    index_ = built_;
-    bucketMask_ = (std::size_t{1} << readLittle32(built_.data() + kMagic.size())) - 1;
+    use(built_, name);
     return std::nullopt;
 }
 
 std::optional<FileError> Commonness::load(const std::string& path) {
     forget();
-    // Not blocking: a pipe in its place is refused instead of waited on.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return fileErrorFromErrno(path, errno);
+    int fd = -1;
     struct stat status {};
-    std::optional<FileError> error;
-    if (::fstat(fd, &status) != 0)
-        error = fileErrorFromErrno(path, errno);
-    else if (S_ISDIR(status.st_mode))
-        error = FileError{path, "it is a folder, not a file"};
-    else if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) < kHeader)
+    std::optional<FileError> error = openToRead(path, false, fd, status);
+    if (error)
+        return error;
+    if (static_cast<std::size_t>(status.st_size) < kHeader)
         error = FileError{path, "it is not a commonness index"};
     else if (static_cast<std::size_t>(status.st_size) > kLargestIndex)
         error = FileError{path, "it is too large to be a commonness index"};
@@ -211,9 +209,7 @@ std::optional<FileError> Commonness::load(const std::string& path) {
         forget();
         return error;
     }
-    name_ = path;
-    index_ = std::string_view(bytes, size);
-    bucketMask_ = (std::size_t{1} << bits) - 1;
+    use(std::string_view(bytes, size), path);
     return std::nullopt;
 }
 

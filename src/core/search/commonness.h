@@ -70,6 +70,8 @@ public:
 
 private:
     void forget();
+    // Looks words up in `index`, an index whose header is checked, held by this object.
+    void use(std::string_view index, const std::string& name);
     // The level of a Latin-1 word, or nothing where the index is damaged.
     std::optional<std::uint8_t> levelOf(std::string_view word) const;
     std::optional<FileError> latin1Levels(std::size_t count, const WordAt& wordAt,

@@ -1,5 +1,6 @@
 #include "core/wordlist/record_reader.h"
 
+#include "core/wordlist/file_to_read.h"
 #include "core/wordlist/utf8.h"
 
 #include <cerrno>
@@ -22,41 +23,28 @@ RecordReader::~RecordReader() {
 std::optional<FileError> RecordReader::open(const std::string& path, const ReadOptions& options) {
     close();
     path_ = path;
-    // Without pipes, opening must not wait for a FIFO's writer either.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (options.acceptPipes ? 0 : O_NONBLOCK));
-    if (fd < 0)
-        return fileErrorFromErrno(path, errno);
-    return openDescriptor(fd, options);
+    struct stat status {};
+    if (auto error = openToRead(path, options.acceptPipes, fd_, status))
+        return error;
+    return startReading(status, options);
 }
 
 std::optional<FileError> RecordReader::openStandardInput(const ReadOptions& options) {
     close();
     path_ = "standard input";
-    const int fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
-    if (fd < 0)
+    fd_ = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (fd_ < 0)
         return fileErrorFromErrno(path_, errno);
-    return openDescriptor(fd, options);
+    struct stat status {};
+    if (auto error = checkToRead(fd_, path_, options.acceptPipes, status)) {
+        close();
+        return error;
+    }
+    return startReading(status, options);
 }
 
-std::optional<FileError> RecordReader::openDescriptor(int fd, const ReadOptions& options) {
-    fd_ = fd;
-    struct stat status {};
-    if (::fstat(fd_, &status) != 0) {
-        const int error = errno;
-        close();
-        return fileErrorFromErrno(path_, error);
-    }
-    if (S_ISDIR(status.st_mode)) {
-        close();
-        return FileError{path_, "it is a folder, not a file"};
-    }
+std::optional<FileError> RecordReader::startReading(const struct stat& status, const ReadOptions& options) {
     regularFile_ = S_ISREG(status.st_mode);
-    if (!regularFile_ && !options.acceptPipes) {
-        close();
-        return FileError{path_, "it is not a regular file"};
-    }
-    if (!options.acceptPipes)
-        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     capacity_ = options.blockSize < 16 ? 16 : options.blockSize;
     buffer_.reset(static_cast<char*>(std::malloc(capacity_)));
     if (!buffer_) {

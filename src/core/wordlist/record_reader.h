@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <type_traits>
 #include <vector>
 #ifdef __SSE2__
@@ -250,7 +251,8 @@ private:
 
     static constexpr std::size_t kTooLong = ~std::size_t{0};
 
-    std::optional<FileError> openDescriptor(int fd, const ReadOptions& options);
+    // Sets up reading from fd_, now open and checked.
+    std::optional<FileError> startReading(const struct stat& status, const ReadOptions& options);
     // Offset from pos_ of the first byte at or after `from` that is one of
     // `stops`, reading more as needed; the number of bytes left at the end;
     // kTooLong when the field would grow beyond the longest record first.

@@ -128,7 +128,7 @@ void PrintTo(const IndexFault& c, std::ostream* out) {
     *out << c.name;
 }
 
-constexpr std::size_t kFirstBucketEnd = 16;
+constexpr std::size_t kFirstBucketEnd = 12; // after the magic and the bits of the bucket count
 
 const IndexFault kIndexFaults[] = {
     {"text_not_index", [](std::string& index) { index = "level 10\nat\n"; }, "it is not a commonness index",
@@ -139,7 +139,7 @@ const IndexFault kIndexFaults[] = {
     {"too_many_buckets", [](std::string& index) { index[8] = 40; }, "it is not a commonness index", nullptr},
     {"buckets_end_beyond_the_file",
      [](std::string& index) {
-         std::fill(index.begin() + kFirstBucketEnd, index.begin() + 16 + 4 * 16, '\xFF');
+         std::fill(index.begin() + kFirstBucketEnd, index.begin() + kFirstBucketEnd + 4 * 16, '\xFF');
      },
      nullptr, "it is damaged"},
     {"word_runs_beyond_its_bucket", [](std::string& index) { index[index.size() - 3] = '\xC8'; }, nullptr,
@@ -202,8 +202,8 @@ const NotAFile kNotFiles[] = {
          ::mkfifo(folder.file("pipe").c_str(), 0644);
          return folder.file("pipe");
      },
-     "it is not a commonness index"},
-    {"device", [](const ScratchFolder&) { return std::string("/dev/zero"); }, "it is not a commonness index"},
+     "it is not a regular file"},
+    {"device", [](const ScratchFolder&) { return std::string("/dev/zero"); }, "it is not a regular file"},
     {"too_large",
      [](const ScratchFolder& folder) {
          const std::string path = folder.write("huge.index", "");

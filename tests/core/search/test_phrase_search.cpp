@@ -392,7 +392,7 @@ TEST(PhraseSearchFiles, MissingListIsNamed) {
 TEST(PhraseSearchFiles, DamagedCommonnessIndexIsNamed) {
     ScratchFolder folder;
     std::string index = commonnessIndex(kCommonness);
-    std::fill(index.begin() + 16, index.end(), '\xFF'); // every bucket ends beyond the file
+    std::fill(index.begin() + 12, index.end(), '\xFF'); // every bucket ends beyond the file
     const std::string path = folder.write("commonness.index", index);
     tovrel::Commonness commonness;
     ASSERT_FALSE(commonness.load(path));
